@@ -1,0 +1,19 @@
+# The windows: a library of every window and seam, so the window tests link
+# the same code as the program, and the executable, which is only main().
+
+file(GLOB VANTREL_GUI_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/app/*.h
+  ${CMAKE_SOURCE_DIR}/dialogs/*.cpp ${CMAKE_SOURCE_DIR}/dialogs/*.h
+  ${CMAKE_SOURCE_DIR}/app/resources/*.qrc)
+list(REMOVE_ITEM VANTREL_GUI_SOURCES ${CMAKE_SOURCE_DIR}/app/main.cpp)
+
+add_library(vantrel_gui STATIC ${VANTREL_GUI_SOURCES})
+target_include_directories(vantrel_gui PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(vantrel_gui
+  PUBLIC vantrel_core Qt6::Widgets Qt6::PrintSupport Qt6::Svg
+  PRIVATE vantrel_warnings)
+
+set_target_properties(vantrel_gui PROPERTIES AUTOMOC ON AUTORCC ON)
+
+add_executable(vantrel ${CMAKE_SOURCE_DIR}/app/main.cpp)
+target_link_libraries(vantrel PRIVATE vantrel_gui vantrel_warnings)

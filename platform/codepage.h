@@ -1,0 +1,17 @@
+// Conversions between the program's 8-bit texts (Windows-1252) and Unicode.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The Unicode code point of a Windows-1252 byte. The five bytes the code page
+// leaves unassigned map to the C1 control of the same value, as Windows does.
+char32_t Ansi1252ToUnicode(unsigned char byte);
+
+// The Windows-1252 byte of a code point, or -1 when the code page has none.
+int UnicodeToAnsi1252(char32_t codePoint);
+
+std::string Ansi1252ToUtf8(std::string_view text);
+
+// Code points the code page cannot hold, and malformed UTF-8, become '?'.
+std::string Utf8ToAnsi1252(std::string_view text);

@@ -1,0 +1,42 @@
+# Shared by ./run and ./test: installing what is missing and configuring a build.
+set -euo pipefail
+
+fail() {
+    printf 'vantrel: %s\n' "$*" >&2
+    exit 1
+}
+
+# The Debian packages a build needs, and the ones the tests need on top.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+                libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
+TEST_PACKAGES=(xvfb xauth xclip mingw-w64-common poppler-utils)
+
+# Installs the packages that are not installed yet; does nothing when all are.
+install_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    command -v apt-get >/dev/null || fail "apt-get not found; install by hand: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || fail "root rights are needed to install: ${missing[*]}"
+        sudo=(sudo)
+    fi
+    echo "vantrel: installing ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq \
+        || fail "apt-get update failed"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" \
+        || fail "could not install: ${missing[*]}"
+}
+
+# configure_and_build <build dir> <cmake args...>
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null || fail "cmake could not configure $dir"
+    cmake --build "$dir" -j2 || fail "the build in $dir failed"
+}
