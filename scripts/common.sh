@@ -9,7 +9,9 @@ fail() {
 # The Debian packages a build needs, and the ones the tests need on top.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
-TEST_PACKAGES=(xvfb xauth xclip mingw-w64-common poppler-utils)
+# Wine's kernelbase.dll carries the system message table the program shows.
+RUN_PACKAGES=(libwine)
+TEST_PACKAGES=(libwine xvfb xauth xclip mingw-w64-common poppler-utils)
 
 # Installs the packages that are not installed yet; does nothing when all are.
 install_packages() {
