@@ -35,6 +35,11 @@ public:
     LPCSTR c_str() const;
 
 private:
+    void Release();
+    // Makes the text first followed by second; 0 or the allocation's code.
+    DWORD Join(LPCSTR first, SIZE_T firstLength, LPCSTR second, SIZE_T secondLength);
+    void ShrinkToFit();
+
     LONG error;
     DWORD length;
     char* data;

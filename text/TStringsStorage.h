@@ -31,6 +31,11 @@ public:
     // otherwise two bytes, low byte first), with no separator after the last.
     virtual DWORD SaveToTextFile(LPCSTR fileName, WORD separator);
     virtual DWORD LoadFromTextFile(LPCSTR fileName);
+    // The "TSSF" block at the file's position. A failed read leaves the list
+    // empty, except a foreign magic (ERROR_BAD_FORMAT) or version
+    // (ERROR_REVISION_MISMATCH), which leave it untouched; a block that
+    // contradicts itself or promises more bytes than the file has left is
+    // ERROR_FILE_CORRUPT.
     virtual DWORD WriteBlock(HANDLE file);
     virtual DWORD ReadBlock(HANDLE file);
     virtual DWORD SaveBlockToFile(LPCSTR fileName);
@@ -57,6 +62,12 @@ public:
     const Item& ItemAt(LONG i) const { return items[i]; }
 
 private:
+    // Sets the item array to exactly entries entries, new ones zeroed.
+    DWORD ResizeItems(LONG entries);
+    // Fits the array to count, releasing it when the list is empty.
+    void ShrinkItems();
+    DWORD ReadItems(HANDLE file, DWORD n);
+
     Item* items;
     LONG count;
     BYTE sortedAscending;
