@@ -11,10 +11,12 @@ namespace SettingsFile {
 constexpr DWORD FILE_SIGNATURE = 0x000914CB;
 
 // True on success; false with the thread's last error holding the reason.
+// A file that cannot be read whole changes nothing in settings.
 bool Load(TSettings& settings, LPCSTR fileName);
 
 // Writes a complete new file beside fileName and only then puts it in place,
-// so a failed save leaves any older file byte-identical.
-bool Save(const TSettings& settings, LPCSTR fileName);
+// so a failed save leaves any older file byte-identical. Not const: the
+// list's block writer is not.
+bool Save(TSettings& settings, LPCSTR fileName);
 
 } // namespace SettingsFile
