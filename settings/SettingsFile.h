@@ -11,7 +11,9 @@ namespace SettingsFile {
 constexpr DWORD FILE_SIGNATURE = 0x000914CB;
 
 // True on success; false with the thread's last error holding the reason.
-// A file that cannot be read whole changes nothing in settings.
+// A damaged or cut-off file changes nothing in settings; only running out
+// of memory while taking the lists over can leave them emptied, which is
+// why the caller applies the defaults after any false.
 bool Load(TSettings& settings, LPCSTR fileName);
 
 // Writes a complete new file beside fileName and only then puts it in place,

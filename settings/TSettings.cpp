@@ -12,11 +12,11 @@ namespace {
 constexpr LPCSTR DEFAULT_HEADER = "winerror.h";
 
 constexpr LPCSTR DEFAULT_PREFIXES[] = {
-    "ERROR_",    "RPC_",        "E_",       "CO_",     "OLE_",       "DV_",      "DRAGDROP_",
-    "CLASS_",    "MARSHAL_",    "DATA_",    "VIEW_",   "REGDB_",     "CAT_",     "CS_",
-    "CACHE_",    "OLEOBJ_",     "CLIENTSITE_", "INPLACE_", "ENUM_",  "CONVERT10_", "CLIPBRD_",
-    "MK_",       "MEM_",        "DISP_",    "STG_",    "TYPE_",      "NTE_",     "CRYPT_",
-    "CERTSRV_",  "TRUST_",      "DIGSIG_",  "PERSIST_", "CERT_",     "SPAPI_",
+    "ERROR_", "RPC_", "E_", "CO_", "OLE_", "DV_", "DRAGDROP_", "CLASS_", "MARSHAL_",
+    "DATA_", "VIEW_", "REGDB_", "CAT_", "CS_", "CACHE_", "OLEOBJ_", "CLIENTSITE_",
+    "INPLACE_", "ENUM_", "CONVERT10_", "CLIPBRD_", "MK_", "MEM_", "DISP_", "STG_",
+    "TYPE_", "NTE_", "CRYPT_", "CERTSRV_", "TRUST_", "DIGSIG_", "PERSIST_", "CERT_",
+    "SPAPI_",
 };
 static_assert(sizeof DEFAULT_PREFIXES / sizeof DEFAULT_PREFIXES[0] == 34);
 
