@@ -47,9 +47,9 @@ std::optional<UserMessage> MessageFor(CopyResult result)
 {
     switch (result) {
     case CopyResult::SettingsNotDefined:
-        return CopySettingsNotDefined;
+        return CopySettingsNotDefinedMessage;
     case CopyResult::OutputPaneFull:
-        return OutputPaneFull;
+        return OutputPaneFullMessage;
     case CopyResult::Copied:
     case CopyResult::NoSelectedRow:
     case CopyResult::ClipboardUnreadable:

@@ -28,6 +28,6 @@ ExpressionCheck CheckExpression(std::string_view typed, GeneratedSyntax syntax)
 {
     std::string trimmed = TrimExpression(typed);
     if (trimmed.empty() && syntax == GeneratedSyntax::IfElseIf)
-        return {std::string(StandInExpression), ExpressionRequired};
+        return {std::string(StandInExpression), ExpressionRequiredMessage};
     return {std::move(trimmed), std::nullopt};
 }

@@ -7,7 +7,8 @@ struct UserMessage {
     const char* Caption;
 };
 
-inline constexpr UserMessage CopySettingsNotDefined{"Copy settings are not defined",
-                                                    "Check copy settings"};
-inline constexpr UserMessage OutputPaneFull{"Cannot add more lines to the output window", nullptr};
-inline constexpr UserMessage ExpressionRequired{"Please, input expression", nullptr};
+inline constexpr UserMessage CopySettingsNotDefinedMessage{"Copy settings are not defined",
+                                                           "Check copy settings"};
+inline constexpr UserMessage OutputPaneFullMessage{"Cannot add more lines to the output window",
+                                                   nullptr};
+inline constexpr UserMessage ExpressionRequiredMessage{"Please, input expression", nullptr};
