@@ -24,6 +24,8 @@ public:
     void Delete(DWORD pos, DWORD count);
     void TrimLeft();
     LPSTR Upper();
+    // Leaves Error() as it was, unless the text could not grow: then the
+    // text stays as it was and Error() holds the allocation's code.
     TMyString& Append(const TMyString& other);
     static TMyString Concatenate(const TMyString& a, const TMyString& b);
     // The system's message text for code (-1: the thread's last error).
