@@ -1,0 +1,19 @@
+// Turning a code's 32-bit value into the texts of its row.
+#pragma once
+
+#include "platform/win32_types.h"
+
+#include <string>
+
+// The facility name of bits 16..28 of a value; facilities past 15 share one
+// name.
+const char* FacilityName(DWORD facilityNumber);
+
+struct DecodedCode {
+    std::string Code;     // decimal absolute value of the signed value
+    const char* Facility; // from FacilityName
+    const char* Severity; // "1" when bit 31 is set, else "0"
+    int ImageIndex;       // 1 when bit 31 is clear, 2 when set
+};
+
+DecodedCode DecodeCodeValue(DWORD value);

@@ -1,0 +1,49 @@
+// Reads a header file line by line with the text-mode rules of the system
+// the headers come from: every CR byte is dropped and a byte 26 (Ctrl+Z) ends
+// the file. Lines are split in place inside a large buffer, and each keeps the
+// byte offset where it starts in the file.
+#pragma once
+
+#include "platform/win32_types.h"
+
+#include <cstddef>
+#include <cstdint>
+
+struct HeaderLine {
+    const char* Text;     // the line as read: CRs dropped, its LF (if any) last
+    std::size_t Length;   // characters in Text, the LF included
+    std::uint64_t Offset; // byte offset in the file of the line's first byte
+    std::uint64_t Number; // 1 for the file's first line
+};
+
+class HeaderLineReader {
+public:
+    explicit HeaderLineReader(HANDLE file);
+    HeaderLineReader(const HeaderLineReader&) = delete;
+    HeaderLineReader& operator=(const HeaderLineReader&) = delete;
+    ~HeaderLineReader();
+
+    // The next line, valid until the following call. False at the end of
+    // the file and on a failure, which Error() then tells.
+    bool Next(HeaderLine& line);
+    // 0, or the system's code for a failed read or a buffer that could not
+    // grow.
+    DWORD Error() const { return error_; }
+
+private:
+    bool Fill();
+    bool MakeRoom();
+    std::size_t DropCarriageReturns(char* from, char* to);
+    HeaderLine Deliver(char* start, std::size_t length, char* next);
+
+    HANDLE file_;
+    char* buffer_ = nullptr;
+    std::size_t capacity_ = 0;
+    char* begin_ = nullptr;            // first byte not yet delivered
+    char* end_ = nullptr;              // one past the last byte read
+    char* carriageReturn_ = nullptr;   // first CR at or after begin_, or null
+    std::uint64_t bufferOffset_ = 0;   // file offset of buffer_[0]
+    std::uint64_t lineNumber_ = 0;
+    bool atEnd_ = false;
+    DWORD error_ = 0;
+};

@@ -1,0 +1,106 @@
+#include "SearchCodes.h"
+
+#include "platform/win32.h"
+
+namespace {
+
+void UpperCase(std::string& text)
+{
+    CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+}
+
+const char* DirectionCaption(SearchDirection direction)
+{
+    switch (direction) {
+    case SearchDirection::Up: return "Direction : UP";
+    case SearchDirection::Down: return "Direction : DOWN";
+    case SearchDirection::Cyclic: break;
+    }
+    return "Direction : CYCLIC";
+}
+
+SearchResult Refusal(const char* message, const char* caption)
+{
+    return SearchResult{std::nullopt, message, caption, SearchMessageIcon::Exclamation};
+}
+
+// The rows in the order they are examined.
+class Candidates {
+public:
+    Candidates(std::size_t count, std::optional<std::size_t> focused, SearchDirection direction)
+        : count_(count)
+        , direction_(direction)
+    {
+        // A focus past the rows (the list changed under it) counts as none.
+        if (focused && *focused >= count)
+            focused.reset();
+        if (direction == SearchDirection::Up) {
+            next_ = focused ? *focused : count;
+            left_ = next_;
+        } else if (direction == SearchDirection::Down) {
+            next_ = focused ? *focused + 1 : 0;
+            left_ = count - next_;
+        } else {
+            next_ = focused ? (*focused + 1) % count : 0;
+            left_ = count;
+        }
+    }
+
+    bool Next(std::size_t& row)
+    {
+        if (left_ == 0)
+            return false;
+        --left_;
+        if (direction_ == SearchDirection::Up) {
+            row = --next_;
+        } else {
+            row = next_;
+            next_ = next_ + 1 == count_ ? 0 : next_ + 1;
+        }
+        return true;
+    }
+
+private:
+    std::size_t count_;
+    SearchDirection direction_;
+    std::size_t next_ = 0;
+    std::size_t left_ = 0;
+};
+
+} // namespace
+
+SearchResult SearchCodes(std::span<const CodeEntry> rows, std::optional<std::size_t> focused,
+                         const SearchSettings& settings)
+{
+    if (rows.empty())
+        return Refusal("You must load Error codes first", "List is Empty");
+    if (settings.Text.empty())
+        return Refusal("Please, specify search string", "Search string is Empty");
+
+    std::string key = settings.Text;
+    if (!settings.CaseSensitive)
+        UpperCase(key);
+
+    Candidates candidates(rows.size(), focused, settings.Direction);
+    std::string text;
+    for (std::size_t row = 0; candidates.Next(row);) {
+        const CodeEntry& entry = rows[row];
+        const std::string& field = settings.ByMnemonic ? entry.Mnemonic : entry.Code();
+        const std::string* candidate = &field;
+        if (!settings.CaseSensitive) {
+            text = field;
+            UpperCase(text);
+            candidate = &text;
+        }
+        const bool matches = settings.WholeText ? lstrcmpA(candidate->c_str(), key.c_str()) == 0
+                                                : candidate->find(key) != std::string::npos;
+        if (matches)
+            return SearchResult{row, {}, {}, SearchMessageIcon::Information};
+    }
+
+    std::string message = settings.ByMnemonic ? "Mnemonic : \"" : "Code : \"";
+    message += key;
+    message += "\" not found";
+    return SearchResult{std::nullopt, std::move(message), DirectionCaption(settings.Direction),
+                        SearchMessageIcon::Information};
+}
