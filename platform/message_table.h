@@ -1,0 +1,30 @@
+// One language's message table: the data of an RT_MESSAGETABLE resource
+// (MESSAGE_RESOURCE_DATA), read into message texts by identifier.
+#pragma once
+
+#include "pe_bytes.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+class MessageTable {
+public:
+    // Nothing when the data is damaged: a block or entry reaching outside it,
+    // an entry too short to hold its own header, an unknown text encoding, or
+    // entries that together claim more bytes than the data holds (which only
+    // overlapping blocks can do, and which would let a small file cost a
+    // great deal of work).
+    static std::optional<MessageTable> Parse(ByteView resource);
+
+    // The stored text up to its first zero, as Unicode; ANSI entries are
+    // widened from Windows-1252. Null when the table has no such message.
+    const std::u16string* Find(std::uint32_t id) const;
+
+    std::size_t Size() const { return texts_.size(); }
+
+private:
+    std::unordered_map<std::uint32_t, std::u16string> texts_;
+};
