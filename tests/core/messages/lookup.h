@@ -1,4 +1,5 @@
-// One FormatMessageA call as the program makes it, over the tables given.
+// One FormatMessageA call as the program makes it: allocated buffer, user's
+// language, no arguments; over the tables given or the system's own.
 #pragma once
 
 #include "platform/message_table_set.h"
@@ -14,15 +15,17 @@ struct Lookup {
     std::string text; // empty after a failure
 };
 
-inline Lookup LookUp(const MessageTableSet& tables, DWORD code, DWORD language = LANG_USER_DEFAULT)
+constexpr DWORD kProgramFlags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER;
+
+template <typename Call>
+Lookup Capture(Call call)
 {
     constexpr DWORD kUntouched = 0xDEADBEEF;
     SetLastError(kUntouched);
     char sentinel = 0;
     LPSTR buffer = &sentinel;
     Lookup result;
-    result.length = FormatMessageFromTables(tables, FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                                            code, language, reinterpret_cast<LPSTR>(&buffer), 0);
+    result.length = call(reinterpret_cast<LPSTR>(&buffer));
     if (result.length == 0) {
         result.error = GetLastError();
         EXPECT_EQ(buffer, nullptr) << "a failed call must leave no buffer";
@@ -33,4 +36,15 @@ inline Lookup LookUp(const MessageTableSet& tables, DWORD code, DWORD language =
         LocalFree(buffer);
     }
     return result;
+}
+
+inline Lookup LookUp(const MessageTableSet& tables, DWORD code, DWORD language = LANG_USER_DEFAULT)
+{
+    return Capture([&](LPSTR out) { return FormatMessageFromTables(tables, kProgramFlags, code, language, out, 0); });
+}
+
+inline Lookup LookUpSystem(DWORD code)
+{
+    return Capture(
+        [&](LPSTR out) { return FormatMessageA(kProgramFlags, nullptr, code, LANG_USER_DEFAULT, out, 0, nullptr); });
 }

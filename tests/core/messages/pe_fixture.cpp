@@ -40,7 +40,9 @@ void AppendEntry(std::vector<std::uint8_t>& out, const FixtureMessage& message)
     Put16(out, start + 2, message.unicode ? 1 : 0);
 }
 
-void PutDirectory(std::vector<std::uint8_t>& out, std::size_t at, const std::vector<std::pair<std::uint32_t, std::uint32_t>>& entries)
+using DirectoryEntries = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+
+void PutDirectory(std::vector<std::uint8_t>& out, std::size_t at, const DirectoryEntries& entries)
 {
     Put32(out, at, 0);
     Put16(out, at + 14, static_cast<std::uint32_t>(entries.size()));
@@ -60,7 +62,7 @@ std::vector<std::uint8_t> BuildResourceSection(const std::vector<FixtureLanguage
     std::vector<std::uint8_t> section;
     PutDirectory(section, 0, {{11, kSubdirectory | typeDirectory}});
     PutDirectory(section, typeDirectory, {{1, kSubdirectory | nameDirectory}});
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> languageEntries;
+    DirectoryEntries languageEntries;
     for (std::size_t i = 0; i < languages.size(); ++i)
         languageEntries.emplace_back(languages[i].language, dataEntries + 16 * static_cast<std::uint32_t>(i));
     PutDirectory(section, nameDirectory, languageEntries);
@@ -140,4 +142,9 @@ std::vector<std::uint8_t> BuildMessageDll(PeKind kind, std::uint16_t language,
                                           const std::vector<FixtureMessage>& messages)
 {
     return BuildPe(kind, {{language, BuildMessageResource(messages)}});
+}
+
+void Patch32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
+{
+    Put32(bytes, at, value);
 }

@@ -28,5 +28,8 @@ struct FixtureLanguage {
 // languages, in that order.
 std::vector<std::uint8_t> BuildPe(PeKind kind, const std::vector<FixtureLanguage>& languages);
 
+// Overwrites the little-endian 32-bit field at offset at.
+void Patch32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value);
+
 std::vector<std::uint8_t> BuildMessageDll(PeKind kind, std::uint16_t language,
                                           const std::vector<FixtureMessage>& messages);

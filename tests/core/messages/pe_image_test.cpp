@@ -18,12 +18,6 @@ constexpr std::size_t kResources = 0x200;
 constexpr std::size_t kTypeTarget = kResources + 20;
 constexpr std::size_t kFirstDataEntry = kResources + 48 + 16 + 8; // one language
 
-void Patch32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 std::vector<std::uint8_t> EnglishDll(PeKind kind = PeKind::Pe32Plus)
 {
     return BuildMessageDll(kind, 0x409, {{2, u"File not found.\n"}, {5, u"Access denied.\n"}});

@@ -87,8 +87,9 @@ TEST(SystemMessageBuffers, FailedAllocationReportsOutOfMemory)
 TEST(SystemMessageFlags, OnlyTheSystemTableIsProvided)
 {
     char buffer[64];
-    for (const DWORD flags : {DWORD(0), FORMAT_MESSAGE_FROM_STRING, FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_FROM_HMODULE,
-                              FORMAT_MESSAGE_FROM_SYSTEM | 80u}) {
+    for (const DWORD flags : {DWORD(0), FORMAT_MESSAGE_FROM_STRING,
+                              FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_FROM_HMODULE,
+                              FORMAT_MESSAGE_FROM_SYSTEM | 80u /* wrap at 80 columns */}) {
         SetLastError(0);
         EXPECT_EQ(FormatMessageFromTables(Fixture(), flags, 2, LANG_USER_DEFAULT, buffer, sizeof buffer), 0u);
         EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER) << "flags " << flags;
@@ -107,32 +108,13 @@ protected:
         if (SystemMessageTables().Empty())
             GTEST_SKIP() << "no kernelbase.dll with a message table on this machine";
     }
-
-    static Lookup Real(DWORD code)
-    {
-        constexpr DWORD kUntouched = 0xDEADBEEF;
-        SetLastError(kUntouched);
-        char sentinel = 0;
-        LPSTR buffer = &sentinel;
-        Lookup result;
-        result.length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr, code,
-                                       LANG_USER_DEFAULT, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
-        if (result.length == 0) {
-            result.error = GetLastError();
-            EXPECT_EQ(buffer, nullptr);
-        } else {
-            result.text.assign(buffer, result.length);
-            LocalFree(buffer);
-        }
-        return result;
-    }
 };
 
 TEST_F(SystemMessageTable, CommonCodesEndWithCrLf)
 {
     ScopedLocale locale("C");
     for (const DWORD code : {0u, 2u, 5u}) {
-        const Lookup result = Real(code);
+        const Lookup result = LookUpSystem(code);
         ASSERT_GT(result.text.size(), 2u) << code;
         EXPECT_EQ(result.text.substr(result.text.size() - 2), "\r\n") << code;
         EXPECT_EQ(result.text.find('\n'), result.text.size() - 1) << "one line, no bare LF: " << code;
@@ -142,7 +124,7 @@ TEST_F(SystemMessageTable, CommonCodesEndWithCrLf)
 TEST_F(SystemMessageTable, CodeWithoutMessageGivesNothing)
 {
     ScopedLocale locale("C");
-    const Lookup result = Real(0x00012345);
+    const Lookup result = LookUpSystem(0x00012345);
     EXPECT_EQ(result.text, "");
     EXPECT_EQ(result.error, ERROR_MR_MID_NOT_FOUND);
 }
@@ -150,7 +132,7 @@ TEST_F(SystemMessageTable, CodeWithoutMessageGivesNothing)
 TEST_F(SystemMessageTable, AccessDeniedAsHResultReadsAsTheWin32Code)
 {
     ScopedLocale locale("C");
-    EXPECT_EQ(Real(0x80070005).text, Real(5).text);
+    EXPECT_EQ(LookUpSystem(0x80070005).text, LookUpSystem(5).text);
 }
 
 TEST_F(SystemMessageTable, EnglishAndGermanAreBothPresent)
@@ -159,9 +141,9 @@ TEST_F(SystemMessageTable, EnglishAndGermanAreBothPresent)
     EXPECT_NE(std::find(languages.begin(), languages.end(), 0x0409), languages.end());
     EXPECT_NE(std::find(languages.begin(), languages.end(), 0x0007), languages.end());
     ScopedLocale english("en_US.UTF-8");
-    const std::string inEnglish = Real(2).text;
+    const std::string inEnglish = LookUpSystem(2).text;
     ScopedLocale german("de_DE.UTF-8");
-    EXPECT_NE(Real(2).text, inEnglish) << "de_DE reads the German table";
+    EXPECT_NE(LookUpSystem(2).text, inEnglish) << "de_DE reads the German table";
 }
 
 TEST(SystemMessageDll, ReadsTheFirstInstalledDllOnTheSearchPath)
