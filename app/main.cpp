@@ -1,7 +1,6 @@
-#include <cstdio>
+#include "app/Startup.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    std::puts("Vantrel: the main window is not there yet.");
-    return 0;
+    return RunVantrel(argc, argv);
 }

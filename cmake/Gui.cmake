@@ -3,6 +3,7 @@
 
 file(GLOB VANTREL_GUI_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/app/*.h
+  ${CMAKE_SOURCE_DIR}/app/seams/*.cpp ${CMAKE_SOURCE_DIR}/app/seams/*.h
   ${CMAKE_SOURCE_DIR}/dialogs/*.cpp ${CMAKE_SOURCE_DIR}/dialogs/*.h
   ${CMAKE_SOURCE_DIR}/app/resources/*.qrc)
 list(REMOVE_ITEM VANTREL_GUI_SOURCES ${CMAKE_SOURCE_DIR}/app/main.cpp)
@@ -12,6 +13,13 @@ target_include_directories(vantrel_gui PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(vantrel_gui
   PUBLIC vantrel_core Qt6::Widgets Qt6::PrintSupport Qt6::Svg
   PRIVATE vantrel_warnings)
+
+# On X11 the system beep is the keyboard bell, set through Xlib.
+find_package(X11)
+if(X11_FOUND)
+  target_link_libraries(vantrel_gui PRIVATE X11::X11)
+  target_compile_definitions(vantrel_gui PRIVATE VANTREL_HAVE_X11)
+endif()
 
 set_target_properties(vantrel_gui PROPERTIES AUTOMOC ON AUTORCC ON)
 

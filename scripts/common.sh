@@ -7,7 +7,7 @@ fail() {
 }
 
 # The Debian packages a build needs, and the ones the tests need on top.
-BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
 # Wine's kernelbase.dll carries the system message table the program shows.
 RUN_PACKAGES=(libwine)

@@ -1,0 +1,57 @@
+#include "app/AppObject.h"
+
+#include "app/TfrmMain.h"
+#include "app/seams/MessageBoxService.h"
+
+namespace {
+constexpr const char* ShowMainFormProperty = "showMainForm";
+constexpr const char* ApplicationTitle = "Vantrel";
+} // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QString::fromLatin1(ApplicationTitle));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(error);
+        return false;
+    }
+}
+
+void SetShowMainForm(bool show)
+{
+    qApp->setProperty(ShowMainFormProperty, show);
+}
+
+bool ShowMainForm()
+{
+    return qApp->property(ShowMainFormProperty).toBool();
+}
+
+int RunMessageLoop(TfrmMain& mainForm)
+{
+    // The main window may be hidden in the tray while a box closes; only
+    // its own closing ends the loop.
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QMetaObject::Connection ending =
+        QObject::connect(&mainForm, &TfrmMain::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (ShowMainForm()) {
+        if (mainForm.windowState() & Qt::WindowMinimized)
+            mainForm.showMinimized();
+        else
+            mainForm.show();
+    }
+    const int result = QApplication::exec();
+    QObject::disconnect(ending);
+    return result;
+}
+
+void ShowException(const std::exception& error)
+{
+    MessageBoxA(nullptr, error.what(), ApplicationTitle, MB_OK | MB_ICONERROR);
+}

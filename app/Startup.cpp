@@ -1,0 +1,100 @@
+#include "app/Startup.h"
+
+#include "app/AppObject.h"
+#include "app/TfrmMain.h"
+#include "app/seams/MessageBoxService.h"
+#include "platform/win32.h"
+#include "settings/TSettings.h"
+
+#include <memory>
+
+TMyString AppFolder;
+
+namespace {
+
+constexpr const char* FolderSeparator = "/";
+constexpr const char* SettingsFileLiteral = "/vantrel.dat";
+constexpr DWORD PathBufferSize = 4096;
+
+std::string ExecutablePath(const StartupOptions& options)
+{
+    if (options.executablePath)
+        return *options.executablePath;
+    char path[PathBufferSize];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, length);
+}
+
+// Tests run inside an application object of their own.
+std::unique_ptr<TApplication> EnsureApplication(int& argc, char** argv)
+{
+    if (QCoreApplication::instance() != nullptr)
+        return nullptr;
+    return std::make_unique<TApplication>(argc, argv);
+}
+
+// The windows that live for the whole run, destroyed when the run ends.
+struct RunWindows {
+    std::unique_ptr<TfrmMain> main;
+
+    ~RunWindows()
+    {
+        main.reset();
+        frmMain = nullptr;
+    }
+};
+
+// Creates the windows in their order; the first one is the main window.
+void CreateWindows(const StartupOptions& options, RunWindows& windows)
+{
+    auto announce = [&options](const char* window) {
+        if (options.beforeWindowCreated)
+            options.beforeWindowCreated(window);
+    };
+    announce("frmMain");
+    windows.main = std::make_unique<TfrmMain>();
+    frmMain = windows.main.get();
+}
+
+void SaveAndDestroySettings()
+{
+    if (Settings == nullptr)
+        return;
+    Settings->Save(SettingsFileName().c_str());
+    delete Settings;
+    Settings = nullptr;
+}
+
+} // namespace
+
+TMyString SettingsFileName()
+{
+    return TMyString::Concatenate(AppFolder, TMyString(SettingsFileLiteral));
+}
+
+int RunVantrel(int& argc, char** argv, const StartupOptions& options)
+{
+    std::unique_ptr<TApplication> application;
+    RunWindows windows;
+    try {
+        AppFolder = ExecutablePath(options).c_str();
+        const DWORD separator = AppFolder.FindLastOf(FolderSeparator);
+        if (AppFolder.Error() != 0) {
+            application = EnsureApplication(argc, argv);
+            MessageBoxA(nullptr, "Cannot get app folder.", nullptr, MB_ICONERROR);
+            return 0;
+        }
+        AppFolder.Truncate(separator);
+        Settings = new TSettings(SettingsFileName().c_str());
+        application = EnsureApplication(argc, argv);
+        SetShowMainForm(Settings->GeneralOptions.ShowAtStart != 0);
+        CreateWindows(options, windows);
+        RunMessageLoop(*windows.main);
+    } catch (const std::exception& error) {
+        if (!application)
+            application = EnsureApplication(argc, argv);
+        ShowException(error);
+    }
+    SaveAndDestroySettings();
+    return 0;
+}

@@ -1,0 +1,22 @@
+// A status bar of fixed-width panels, left to right, with a size grip; or,
+// made with no widths, one simple panel across the whole bar.
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+
+class TStatusBar : public QWidget {
+    Q_OBJECT
+public:
+    TStatusBar(const std::vector<int>& panelWidths, bool sizeGrip, QWidget* parent = nullptr);
+
+    int PanelCount() const { return static_cast<int>(panels.size()); }
+    QString PanelText(int index) const;
+    void SetPanelText(int index, const QString& text);
+
+private:
+    std::vector<QLabel*> panels;
+};

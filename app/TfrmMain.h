@@ -1,0 +1,216 @@
+// The main window: tool bar, menus, the code list, the left pane with the
+// last-error pane, the output pane and the action list, and the status bar.
+// It hosts every command; the handlers of the catalogue and of output and
+// actions are its methods too. The window reads Settings in place (the
+// global must exist while the window does, up to its destruction).
+#pragma once
+
+#include "app/TrayLogic.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class CodeListModel;
+class KeyPreview;
+class QAction;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QTabWidget;
+class SettingsDialogLink;
+class TBevel;
+class TListView;
+class TPanel;
+class TSpeedButton;
+class TSplitter;
+class TStatusBar;
+
+class TfrmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Recomputes which commands are enabled.
+    void OnControlChange();
+    void SetFlatButtons(bool flat);
+    // Hint popups over the window's controls.
+    void SetShowHint(bool show);
+    // The application hint handler for the main status bar.
+    void ShowMainHint();
+    void FormKeyPress(char key);
+
+    void AddTrayIcon(bool trayMode);
+    void RemoveTrayIcon();
+    bool TrayMode() const;
+    bool TrayIconPresent() const;
+    const std::string& TrayTip() const;
+    // A mouse event on the tray icon.
+    void WMTrayNotify(TrayMouse event);
+    // The minimize command of the title bar and the system menu.
+    void SysCommandMinimize();
+
+    // The windows that go along with this one: the search window hides and
+    // shows with it, and takes the main menu's shortcuts.
+    void SetFindWindow(QWidget* window);
+    QWidget* FindWindow() const { return findWindow; }
+    void SetSettingsDialog(SettingsDialogLink* dialog) { settingsDialog = dialog; }
+    // Main-menu shortcuts also in window, while this window takes input.
+    void WatchShortcutsIn(QWidget* window);
+
+    // The search window is open.
+    bool FindVisible = false;
+    // The sort direction of both lists.
+    bool SortAscending = false;
+
+    // Commands of this window.
+    void cmdOptionsClick();
+    void mnuMaximizeRestoreClick();
+    void cmdAboutClick();
+    void TrayMenuCloseClick();
+    void TrayMenuRestoreClick();
+
+    // Commands of the catalogue and of output and actions: reachable from
+    // their controls, and doing nothing while the program has no code for
+    // them.
+    void cmdLoadClick();
+    void cmdSaveClick();
+    void cmdPrintClick();
+    void cmdCopyClick();
+    void cmdActionClick();
+    void cmdFindClick();
+    void cmdFindNextClick();
+    void mnuCopySettingsClick();
+    void cmdGetLastErrorManualClick();
+    void cmdCallClick();
+    void cmdActionMakeClick();
+    void cmdActionListClearClick();
+    void cmdActionListDeleteClick();
+    void ListViewDblClick();
+    void pmnuAGotoCodesClick();
+
+    // The controls, by their names in the program.
+    QMenuBar* MainMenu1;
+    QMenu* mnuFile;
+    QAction* mnuLoad;
+    QAction* mnuSave;
+    QAction* mnuPrint;
+    QAction* mnuExit;
+    QMenu* mnuEdit;
+    QAction* mnuCopy;
+    QAction* mnuAction;
+    QMenu* mnuSearch;
+    QAction* mnuFind;
+    QAction* mnuFindNext;
+    QMenu* mnuView;
+    QAction* mnuMaximizeRestore;
+    QMenu* mnuOptions;
+    QAction* mnuSettings;
+    QAction* mnuCopySettings;
+    QMenu* mnuHelp;
+    QAction* mnuAbout;
+
+    TPanel* panButtons;
+    TSpeedButton* cmdLoad;
+    TSpeedButton* cmdSave;
+    TSpeedButton* cmdPrint;
+    TSpeedButton* cmdGetLastErrorManual;
+    TSpeedButton* cmdActionMake;
+    TSpeedButton* cmdActionListClear;
+    TSpeedButton* cmdActionListDelete;
+    TSpeedButton* cmdAction;
+    TSpeedButton* cmdCopy;
+    TSpeedButton* cmdFind;
+    TSpeedButton* cmdFindNext;
+    TSpeedButton* cmdOptions;
+    TSpeedButton* cmdAbout;
+    TBevel* Bevel1;
+    TBevel* Bevel2;
+    TBevel* Bevel3;
+    TBevel* Bevel4;
+    TBevel* Bevel5;
+    TBevel* Bevel6;
+    TBevel* Bevel7;
+
+    TPanel* Panel1;
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    TPanel* panManual;
+    QLineEdit* txtManualCode;
+    TSpeedButton* cmdCall;
+    TBevel* Bevel8;
+    QPlainTextEdit* Memo1;
+    QWidget* TabSheet2;
+    QPlainTextEdit* txtOutput;
+    QWidget* TabSheet3;
+    TListView* lvAction;
+
+    TSplitter* Splitter1;
+    TListView* ListView1;
+    TStatusBar* StatusBar1;
+
+    QMenu* pmnuCList;
+    QAction* pmnuCGotoCodes;
+    QAction* pmnuCCopy;
+    QAction* pmnuCCopyToAct;
+    QAction* pmnuCFind;
+    QAction* pmnuCFindNext;
+    QAction* pmnuLoadReload;
+    QMenu* pmnuOptions;
+    QAction* pmnuSettings;
+    QAction* pmnuCopySettings;
+
+    QMenu* pmnuAList;
+    QAction* pmnuAGotoDeclaration;
+    QAction* pmnuAMake;
+    QAction* pmnuARemove;
+    QAction* pmnuAClear;
+    QAction* pmnuAGotoCodes;
+
+    QMenu* TrayPopupMenu;
+    QAction* TrayMenuRestore;
+    QAction* TrayMenuClose;
+
+    // The rows of ListView1 and of lvAction.
+    CodeListModel* Codes;
+    CodeListModel* Actions;
+
+signals:
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildLeftPane();
+    void BuildCodeList();
+    void BuildPopupMenus();
+    void BuildLayout();
+    void BindCommands();
+
+    void ActiveControlChanged(QWidget* now);
+    void ApplicationStateChanged(Qt::ApplicationState state);
+    bool PreviewKey(QWidget* window, QKeyCombination key);
+    void HideToTray();
+    void ShowFromTray();
+    void BringToFront();
+
+    int savedBeep = 0;
+    bool active = false;
+    std::unique_ptr<TrayIconState> tray;
+    QPointer<QWidget> findWindow;
+    QPointer<QWidget> lastActiveWindow;
+    SettingsDialogLink* settingsDialog = nullptr;
+    KeyPreview* keys = nullptr;
+    char aboutTitle[64] = {};
+    bool aboutTitleCopied = false;
+};
+
+// The main window of the run; null outside it.
+extern TfrmMain* frmMain;

@@ -1,0 +1,19 @@
+// Commands whose code the program does not have yet. Their controls are in
+// place and run these; none of them pretends to have done anything.
+#include "app/TfrmMain.h"
+
+void TfrmMain::cmdLoadClick() {}
+void TfrmMain::cmdSaveClick() {}
+void TfrmMain::cmdPrintClick() {}
+void TfrmMain::cmdCopyClick() {}
+void TfrmMain::cmdActionClick() {}
+void TfrmMain::cmdFindClick() {}
+void TfrmMain::cmdFindNextClick() {}
+void TfrmMain::mnuCopySettingsClick() {}
+void TfrmMain::cmdGetLastErrorManualClick() {}
+void TfrmMain::cmdCallClick() {}
+void TfrmMain::cmdActionMakeClick() {}
+void TfrmMain::cmdActionListClearClick() {}
+void TfrmMain::cmdActionListDeleteClick() {}
+void TfrmMain::ListViewDblClick() {}
+void TfrmMain::pmnuAGotoCodesClick() {}

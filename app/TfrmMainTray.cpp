@@ -1,0 +1,96 @@
+// The main window's side of the notification-area icon: hiding to the tray
+// on minimize, and the icon's mouse events and menu.
+#include "app/TfrmMain.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QWindowStateChangeEvent>
+
+void TfrmMain::AddTrayIcon(bool trayMode)
+{
+    tray->Add(trayMode);
+}
+
+void TfrmMain::RemoveTrayIcon()
+{
+    tray->Remove();
+}
+
+bool TfrmMain::TrayMode() const
+{
+    return tray->TrayMode();
+}
+
+bool TfrmMain::TrayIconPresent() const
+{
+    return tray->IconPresent();
+}
+
+const std::string& TfrmMain::TrayTip() const
+{
+    return tray->Tip();
+}
+
+void TfrmMain::SysCommandMinimize()
+{
+    if (tray->MinimizeHides())
+        HideToTray();
+    else
+        showMinimized();
+}
+
+void TfrmMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized)
+        || !tray->MinimizeHides())
+        return;
+    // Minimized from the title bar or the window manager: hide instead, and
+    // come back later in the state the window had before.
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState() & ~Qt::WindowMinimized;
+    QMetaObject::invokeMethod(
+        this,
+        [this, before] {
+            HideToTray();
+            setWindowState(before);
+        },
+        Qt::QueuedConnection);
+}
+
+void TfrmMain::HideToTray()
+{
+    if (FindVisible && findWindow)
+        findWindow->hide();
+    hide();
+}
+
+void TfrmMain::ShowFromTray()
+{
+    show();
+    if (FindVisible && findWindow)
+        findWindow->show();
+}
+
+void TfrmMain::BringToFront()
+{
+    QWidget* window = lastActiveWindow && lastActiveWindow->isVisible() ? lastActiveWindow.data() : this;
+    window->raise();
+    window->activateWindow();
+}
+
+void TfrmMain::WMTrayNotify(TrayMouse event)
+{
+    switch (ReactToTrayMouse(isVisible(), event)) {
+    case TrayReaction::ShowWindows: ShowFromTray(); break;
+    case TrayReaction::BringToFront: BringToFront(); break;
+    // Qt's popups close by themselves when the user clicks elsewhere, so
+    // the main window need not be made the foreground window first.
+    case TrayReaction::PopupMenu: TrayPopupMenu->popup(QCursor::pos()); break;
+    case TrayReaction::Nothing: break;
+    }
+}
+
+void TfrmMain::TrayMenuRestoreClick()
+{
+    ShowFromTray();
+}
