@@ -1,0 +1,3 @@
+#define BEFORE_MARK 1
+#define AT 2
+#define AFTER_MARK 3
