@@ -4,9 +4,40 @@
 
 #include "platform/win32.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
+
+enum CharacterClass : unsigned char {
+    kDigit = 1,
+    kWord = 2,    // a letter of the code page, a digit or an underscore
+    kNameEnd = 4, // a space, a TAB or the NUL that ends a C text
+};
+
+const std::array<unsigned char, 256>& Classes()
+{
+    static const std::array<unsigned char, 256> classes = [] {
+        std::array<unsigned char, 256> table{};
+        for (int b = 0; b < 256; ++b) {
+            const char c = static_cast<char>(b);
+            if (c == '_' || IsCharAlphaNumericA(c))
+                table[static_cast<std::size_t>(b)] |= kWord;
+        }
+        for (int d = '0'; d <= '9'; ++d)
+            table[static_cast<std::size_t>(d)] |= kDigit;
+        table[' '] |= kNameEnd;
+        table['\t'] |= kNameEnd;
+        table[0] |= kNameEnd;
+        return table;
+    }();
+    return classes;
+}
+
+unsigned char ClassOf(const std::array<unsigned char, 256>& classes, char c)
+{
+    return classes[static_cast<unsigned char>(c)];
+}
 
 const char* SkipSpaces(const char* p, const char* end)
 {
@@ -18,11 +49,6 @@ const char* SkipSpaces(const char* p, const char* end)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-bool IsWordCharacter(char c)
-{
-    return c == '_' || IsCharAlphaNumericA(c);
 }
 
 int HexDigitValue(char c)
@@ -60,11 +86,13 @@ DWORD ReadNumber(const char* p, const char* end)
 
 bool FindNumber(const char* from, const char* to, DWORD& value)
 {
-    for (const char* p = from; p < to; ++p) {
+    const auto& classes = Classes();
+    for (const char* p = from; p < to && *p != '\0'; ++p) {
         // A minus sign without a digit after it is an operator; it would
         // read as 0, a value the header never gave.
-        const bool starts = IsDigit(*p) || (*p == '-' && p + 1 < to && IsDigit(p[1]));
-        if (starts && (p == from || !IsWordCharacter(p[-1]))) {
+        const bool starts = (ClassOf(classes, *p) & kDigit) != 0 ||
+                            (*p == '-' && p + 1 < to && (ClassOf(classes, p[1]) & kDigit) != 0);
+        if (starts && (p == from || (ClassOf(classes, p[-1]) & kWord) == 0)) {
             value = ReadNumber(p, to);
             return true;
         }
@@ -76,13 +104,10 @@ bool ParseDefineLine(const char* text, std::size_t length, const PrefixSet& pref
 {
     const char* end = text + length;
     const char* p = SkipSpaces(text, end);
-    if (p == end || *p != '#')
+    if (end - p < 7 || *p != '#')
         return false;
-    // The line is a C text: a NUL byte ends it.
-    if (const void* nul = std::memchr(p, '\0', static_cast<std::size_t>(end - p)))
-        end = static_cast<const char*>(nul);
-    if (end - p < 7)
-        return false;
+    // The line is a C text, which a NUL byte ends. No NUL matches a space,
+    // "define" or a prefix, so only the name and the value look out for one.
     p = SkipSpaces(p + 1, end);
     if (end - p < 6 || std::memcmp(p, "define", 6) != 0)
         return false;
@@ -92,8 +117,9 @@ bool ParseDefineLine(const char* text, std::size_t length, const PrefixSet& pref
 
     // A line end does not end the name, so a name with nothing after it
     // takes the LF along and finds no value.
+    const auto& classes = Classes();
     const char* nameEnd = p;
-    while (nameEnd < end && *nameEnd != ' ' && *nameEnd != '\t')
+    while (nameEnd < end && (ClassOf(classes, *nameEnd) & kNameEnd) == 0)
         ++nameEnd;
     if (!FindNumber(nameEnd, end, code.Value))
         return false;

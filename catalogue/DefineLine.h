@@ -22,5 +22,5 @@ bool ParseDefineLine(const char* text, std::size_t length, const PrefixSet& pref
 // The first number in [from, to): a run of digits, or 0x and hexadecimal
 // digits, optionally after a minus sign. A digit or minus sign that directly
 // follows a letter, digit or underscore is part of a word such as WIN32, not
-// a number. False when there is none.
+// a number. A NUL ends the search. False when there is none.
 bool FindNumber(const char* from, const char* to, DWORD& value);

@@ -1,5 +1,7 @@
 #include "HeaderLineReader.h"
 
+#include "ByteSearch.h"
+
 #include "platform/win32.h"
 
 #include <algorithm>
@@ -12,11 +14,6 @@ namespace {
 constexpr std::size_t kChunk = 256 * 1024;
 constexpr std::size_t kLargestRead = std::size_t(1) << 30;
 constexpr char kEndOfFileMark = 26;
-
-char* Find(char* from, char* to, char byte)
-{
-    return static_cast<char*>(std::memchr(from, byte, static_cast<std::size_t>(to - from)));
-}
 
 } // namespace
 
@@ -34,25 +31,17 @@ HeaderLineReader::~HeaderLineReader()
 bool HeaderLineReader::Next(HeaderLine& line)
 {
     for (;;) {
-        if (char* lineEnd = begin_ == end_ ? nullptr : Find(begin_, end_, '\n')) {
-            char* const next = lineEnd + 1;
-            std::size_t length = static_cast<std::size_t>(next - begin_);
-            const bool hadCarriageReturn = carriageReturn_ != nullptr && carriageReturn_ < lineEnd;
-            if (hadCarriageReturn)
-                length = DropCarriageReturns(begin_, next);
-            line = Deliver(begin_, length, next);
-            if (hadCarriageReturn)
-                carriageReturn_ = Find(next, end_, '\r');
+        const LineEnd found = FindLineEnd(begin_, end_);
+        if (found.Lf != nullptr) {
+            char* const next = begin_ + (found.Lf - begin_) + 1;
+            line = Deliver(begin_, DropCarriageReturns(begin_, next, found), next);
             return true;
         }
         if (atEnd_) {
             // A last line without a line end; one made of CRs alone is nothing.
             if (begin_ == end_)
                 return false;
-            std::size_t length = static_cast<std::size_t>(end_ - begin_);
-            if (carriageReturn_ != nullptr)
-                length = DropCarriageReturns(begin_, end_);
-            carriageReturn_ = nullptr;
+            const std::size_t length = DropCarriageReturns(begin_, end_, found);
             line = Deliver(begin_, length, end_);
             return length != 0;
         }
@@ -61,12 +50,42 @@ bool HeaderLineReader::Next(HeaderLine& line)
     }
 }
 
-// Closes the gaps left by the CRs of [from, to), the first of which is
-// carriageReturn_, and gives the length that remains.
-std::size_t HeaderLineReader::DropCarriageReturns(char* from, char* to)
+bool HeaderLineReader::NextWithHash(HeaderLine& line)
 {
-    char* write = carriageReturn_;
-    for (const char* read = carriageReturn_; read < to; ++read) {
+    for (;;) {
+        std::size_t lineFeeds = 0;
+        if (const char* hash = FindHash(begin_, end_, lineFeeds)) {
+            char* start = begin_ + (hash - begin_);
+            while (start > begin_ && start[-1] != '\n')
+                --start;
+            lineNumber_ += lineFeeds;
+            begin_ = start;
+            return Next(line);
+        }
+        // Every whole line left goes by; an unfinished one waits for more.
+        lineNumber_ += lineFeeds;
+        char* afterLastLf = end_;
+        while (afterLastLf > begin_ && afterLastLf[-1] != '\n')
+            --afterLastLf;
+        begin_ = afterLastLf;
+        if (atEnd_ || !Fill())
+            return false;
+    }
+}
+
+// Closes the gaps that the CRs leave in [from, to) and gives the length that
+// remains.
+std::size_t HeaderLineReader::DropCarriageReturns(char* from, char* to, const LineEnd& found)
+{
+    if (found.CarriageReturns == 0)
+        return static_cast<std::size_t>(to - from);
+    // The usual CR LF end: its CR becomes the LF, and the LF drops out.
+    if (found.CarriageReturns == 1 && found.Lf != nullptr && found.LastCarriageReturn + 1 == found.Lf) {
+        from[found.Lf - from - 1] = '\n';
+        return static_cast<std::size_t>(found.Lf - from);
+    }
+    char* write = from;
+    for (const char* read = from; read < to; ++read) {
         if (*read != '\r')
             *write++ = *read;
     }
@@ -96,13 +115,11 @@ bool HeaderLineReader::Fill()
         return true;
     }
     char* const fresh = end_;
-    if (char* mark = Find(fresh, fresh + got, kEndOfFileMark)) {
-        got = static_cast<DWORD>(mark - fresh);
+    if (const void* mark = std::memchr(fresh, kEndOfFileMark, got)) {
+        got = static_cast<DWORD>(static_cast<const char*>(mark) - fresh);
         atEnd_ = true;
     }
     end_ += got;
-    if (carriageReturn_ == nullptr)
-        carriageReturn_ = Find(fresh, end_, '\r');
     return true;
 }
 
@@ -125,21 +142,16 @@ bool HeaderLineReader::MakeRoom()
     if (consumed != 0) {
         std::memmove(buffer_, begin_, pending);
         bufferOffset_ += consumed;
-        if (carriageReturn_ != nullptr)
-            carriageReturn_ -= consumed;
         begin_ = buffer_;
         end_ = buffer_ + pending;
     }
     if (pending < capacity_)
         return true;
-    const std::ptrdiff_t carriageReturnAt = carriageReturn_ != nullptr ? carriageReturn_ - buffer_ : -1;
     auto* grown = static_cast<char*>(LocalReAlloc(buffer_, capacity_ * 2, LMEM_MOVEABLE));
     if (grown == nullptr) {
         error_ = ERROR_NOT_ENOUGH_MEMORY;
         return false;
     }
-    if (carriageReturnAt >= 0)
-        carriageReturn_ = grown + carriageReturnAt;
     buffer_ = begin_ = grown;
     end_ = grown + pending;
     capacity_ *= 2;

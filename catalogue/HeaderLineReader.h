@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+struct LineEnd;
+
 struct HeaderLine {
     const char* Text;     // the line as read: CRs dropped, its LF (if any) last
     std::size_t Length;   // characters in Text, the LF included
@@ -26,6 +28,10 @@ public:
     // The next line, valid until the following call. False at the end of
     // the file and on a failure, which Error() then tells.
     bool Next(HeaderLine& line);
+    // The next line that holds a '#' anywhere, counting the lines passed
+    // over without splitting them; after the first line the scan needs no
+    // other.
+    bool NextWithHash(HeaderLine& line);
     // 0, or the system's code for a failed read or a buffer that could not
     // grow.
     DWORD Error() const { return error_; }
@@ -33,7 +39,7 @@ public:
 private:
     bool Fill();
     bool MakeRoom();
-    std::size_t DropCarriageReturns(char* from, char* to);
+    static std::size_t DropCarriageReturns(char* from, char* to, const LineEnd& found);
     HeaderLine Deliver(char* start, std::size_t length, char* next);
 
     HANDLE file_;
@@ -41,7 +47,6 @@ private:
     std::size_t capacity_ = 0;
     char* begin_ = nullptr;            // first byte not yet delivered
     char* end_ = nullptr;              // one past the last byte read
-    char* carriageReturn_ = nullptr;   // first CR at or after begin_, or null
     std::uint64_t bufferOffset_ = 0;   // file offset of buffer_[0]
     std::uint64_t lineNumber_ = 0;
     bool atEnd_ = false;

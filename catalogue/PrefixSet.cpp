@@ -3,13 +3,15 @@
 #include "platform/win32.h"
 #include "text/TStringsStorage.h"
 
-#include <array>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
-// The system's upper case of every byte. Two texts of one length that
-// lstrcmpiA finds equal are exactly those whose bytes have the same upper case.
-const std::array<unsigned char, 256>& UpperCase()
+// The system's upper case of every byte (CharUpperBuffA). Two texts of one
+// length that lstrcmpiA finds equal are exactly those whose bytes have the
+// same upper case.
+const std::array<unsigned char, 256>& AnsiUpperCase()
 {
     static const std::array<unsigned char, 256> table = [] {
         std::array<unsigned char, 256> upper{};
@@ -25,30 +27,44 @@ const std::array<unsigned char, 256>& UpperCase()
 
 } // namespace
 
-bool EqualIgnoringCase(const char* a, const char* b, std::size_t n)
-{
-    const auto& upper = UpperCase();
-    for (std::size_t i = 0; i < n; ++i) {
-        if (upper[static_cast<unsigned char>(a[i])] != upper[static_cast<unsigned char>(b[i])])
-            return false;
-    }
-    return true;
-}
-
 PrefixSet::PrefixSet(const TStringsStorage& prefixes, const BYTE* selected)
+    : upper_(AnsiUpperCase())
 {
     if (selected == nullptr)
         return;
     for (LONG i = 0; i < prefixes.Count(); ++i) {
-        if (selected[i] != 0)
-            prefixes_.emplace_back(prefixes.Text(i), static_cast<std::size_t>(prefixes.Length(i)));
+        if (selected[i] == 0 || prefixes.Length(i) <= 0)
+            continue;
+        std::string prefix(prefixes.Text(i), static_cast<std::size_t>(prefixes.Length(i)));
+        for (char& c : prefix)
+            c = static_cast<char>(upper_[static_cast<unsigned char>(c)]);
+        upperPrefixes_.push_back(std::move(prefix));
     }
+    std::stable_sort(upperPrefixes_.begin(), upperPrefixes_.end(), [](const std::string& a, const std::string& b) {
+        return static_cast<unsigned char>(a[0]) < static_cast<unsigned char>(b[0]);
+    });
+    std::size_t next = 0;
+    for (std::size_t b = 0; b < 256; ++b) {
+        groupStart_[b] = next;
+        while (next < upperPrefixes_.size() && static_cast<unsigned char>(upperPrefixes_[next][0]) == b)
+            ++next;
+    }
+    groupStart_[256] = next;
 }
 
 bool PrefixSet::MatchesStartOf(const char* text, std::size_t length) const
 {
-    for (const std::string_view prefix : prefixes_) {
-        if (prefix.size() <= length && EqualIgnoringCase(prefix.data(), text, prefix.size()))
+    if (length == 0)
+        return false;
+    const unsigned char first = upper_[static_cast<unsigned char>(*text)];
+    for (std::size_t i = groupStart_[first]; i < groupStart_[first + 1u]; ++i) {
+        const std::string& prefix = upperPrefixes_[i];
+        if (prefix.size() > length)
+            continue;
+        std::size_t k = 1;
+        while (k < prefix.size() && upper_[static_cast<unsigned char>(text[k])] == static_cast<unsigned char>(prefix[k]))
+            ++k;
+        if (k == prefix.size())
             return true;
     }
     return false;

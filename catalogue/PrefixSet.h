@@ -4,26 +4,30 @@
 
 #include "platform/win32_types.h"
 
+#include <array>
 #include <cstddef>
-#include <string_view>
+#include <string>
 #include <vector>
 
 class TStringsStorage;
 
-// True when the n bytes of a and b differ at most in case: the same answer as
-// lstrcmpiA == 0 on the two n-byte texts, without building them.
-bool EqualIgnoringCase(const char* a, const char* b, std::size_t n);
-
 class PrefixSet {
 public:
-    // Keeps the entries of prefixes whose flag in selected is nonzero, in list
-    // order; with no flags at all no prefix takes part.
+    // Takes the entries of prefixes whose flag in selected is nonzero; with
+    // no flags at all no prefix takes part.
     PrefixSet(const TStringsStorage& prefixes, const BYTE* selected);
 
     // True when one of the prefixes equals, but for case, the first bytes of
-    // the length bytes at text.
+    // the length bytes at text: the answer of lstrcmpiA == 0 on the prefix and
+    // that many bytes of text, without building the text.
     bool MatchesStartOf(const char* text, std::size_t length) const;
 
 private:
-    std::vector<std::string_view> prefixes_;
+    const std::array<unsigned char, 256>& upper_;
+    // The prefixes in upper case, grouped by their first byte: those that
+    // start with upper case b are upperPrefixes_[groupStart_[b]] up to
+    // upperPrefixes_[groupStart_[b + 1]]. Which prefix matches first makes no
+    // difference to a row, so the list order need not be kept.
+    std::vector<std::string> upperPrefixes_;
+    std::array<std::size_t, 257> groupStart_{};
 };

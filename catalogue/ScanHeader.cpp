@@ -33,30 +33,28 @@ private:
     HANDLE handle_;
 };
 
-std::string Decimal(std::uint64_t number)
+void AssignDecimal(std::string& target, std::uint64_t number)
 {
     char digits[24];
-    return std::string(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    target.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
 }
 
-CodeEntry MakeEntry(const DefinedCode& code, std::uint64_t n, LPCSTR path, const HeaderLine& line)
-{
-    DecodedCode decoded = DecodeCodeValue(code.Value);
-    CodeEntry entry;
-    entry.Mnemonic.assign(code.Name);
-    entry.ImageIndex = decoded.ImageIndex;
-    entry.SubItems[ciCode] = std::move(decoded.Code);
-    entry.SubItems[ciFacility] = decoded.Facility;
-    entry.SubItems[ciSeverity] = decoded.Severity;
-    entry.SubItems[ciN] = Decimal(n);
-    entry.SubItems[ciHeader] = path;
-    entry.SubItems[ciLine] = Decimal(line.Number);
-    entry.SubItems[ciLineOffset] = Decimal(line.Offset);
-    entry.SubItems[ciLineLength] = Decimal(line.Length);
-    return entry;
-}
+// What a row needs from its line, kept small until the whole file was read.
+struct FoundCode {
+    std::size_t NameStart; // in the scan's name store
+    std::size_t NameLength;
+    DWORD Value;
+    std::uint64_t Line;
+    std::uint64_t Offset;
+    std::uint64_t Length;
+};
 
-DWORD ScanOpenFile(HANDLE file, LPCSTR path, const PrefixSet& prefixes, std::vector<CodeEntry>& rows)
+struct FoundCodes {
+    std::string Names;
+    std::vector<FoundCode> Codes;
+};
+
+DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, FoundCodes& found)
 {
     HeaderLineReader reader(file);
     HeaderLine line{};
@@ -64,12 +62,34 @@ DWORD ScanOpenFile(HANDLE file, LPCSTR path, const PrefixSet& prefixes, std::vec
         return reader.Error() != 0 ? reader.Error() : ERROR_INVALID_DATA;
     if (!LooksLikeText(line.Text, line.Length))
         return ERROR_INVALID_DATA;
+    // Only a line with a '#' can declare a code.
     do {
         DefinedCode code{};
-        if (ParseDefineLine(line.Text, line.Length, prefixes, code))
-            rows.push_back(MakeEntry(code, rows.size() + 1, path, line));
-    } while (reader.Next(line));
+        if (ParseDefineLine(line.Text, line.Length, prefixes, code)) {
+            found.Codes.push_back(
+                FoundCode{found.Names.size(), code.Name.size(), code.Value, line.Number, line.Offset, line.Length});
+            found.Names += code.Name;
+        }
+    } while (reader.NextWithHash(line));
     return reader.Error();
+}
+
+CodeEntry MakeEntry(const FoundCodes& found, std::size_t index, LPCSTR path)
+{
+    const FoundCode& code = found.Codes[index];
+    DecodedCode decoded = DecodeCodeValue(code.Value);
+    CodeEntry entry;
+    entry.Mnemonic.assign(found.Names, code.NameStart, code.NameLength);
+    entry.ImageIndex = decoded.ImageIndex;
+    entry.SubItems[ciCode] = std::move(decoded.Code);
+    entry.SubItems[ciFacility] = decoded.Facility;
+    entry.SubItems[ciSeverity] = decoded.Severity;
+    AssignDecimal(entry.SubItems[ciN], index + 1);
+    entry.SubItems[ciHeader] = path;
+    AssignDecimal(entry.SubItems[ciLine], code.Line);
+    AssignDecimal(entry.SubItems[ciLineOffset], code.Offset);
+    AssignDecimal(entry.SubItems[ciLineLength], code.Length);
+    return entry;
 }
 
 } // namespace
@@ -86,15 +106,15 @@ DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefi
     }
     FileHandle file(handle);
 
-    std::vector<CodeEntry> rows;
+    FoundCodes found;
     try {
         const PrefixSet selected(prefixes, prefixSelected);
-        if (const DWORD result = ScanOpenFile(handle, path, selected, rows); result != 0)
+        if (const DWORD result = ScanOpenFile(handle, selected, found); result != 0)
             return result;
     } catch (const std::bad_alloc&) {
         return ERROR_NOT_ENOUGH_MEMORY;
     }
-    for (CodeEntry& row : rows)
-        sink(std::move(row));
+    for (std::size_t i = 0; i < found.Codes.size(); ++i)
+        sink(MakeEntry(found, i, path));
     return 0;
 }

@@ -53,14 +53,19 @@ TEST(NumberSearch, TokenRuleAndForms)
 }
 
 // The prefix test compares bytes through the system's upper case; it must
-// agree with lstrcmpiA == 0 on every pair of characters.
-TEST(PrefixComparison, AgreesWithLstrcmpi)
+// agree with the list's compare-item operation under lstrcmpiA on every pair
+// of characters.
+TEST(PrefixComparison, AgreesWithLstrcmpiOnEveryCharacter)
 {
+    const BYTE selected[] = {1};
     for (int a = 1; a < 256; ++a) {
+        const char prefix[2] = {static_cast<char>(a), 0};
+        TStringsStorage list;
+        list.Add(prefix);
+        const PrefixSet prefixes(list, selected);
         for (int b = 1; b < 256; ++b) {
-            const char x[2] = {static_cast<char>(a), 0};
-            const char y[2] = {static_cast<char>(b), 0};
-            ASSERT_EQ(EqualIgnoringCase(x, y, 1), lstrcmpiA(x, y) == 0) << a << " " << b;
+            const char name[2] = {static_cast<char>(b), 0};
+            ASSERT_EQ(prefixes.MatchesStartOf(name, 1), list.CompareItem(0, name, 1, lstrcmpiA) == 0) << a << " " << b;
         }
     }
 }

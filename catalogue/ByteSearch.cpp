@@ -1,0 +1,101 @@
+#include "ByteSearch.h"
+
+#include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// The bytes from p on, one at a time.
+LineEnd FinishByteByByte(const char* p, const char* to, LineEnd found)
+{
+    for (; p < to; ++p) {
+        if (*p == '\n') {
+            found.Lf = p;
+            return found;
+        }
+        if (*p == '\r') {
+            ++found.CarriageReturns;
+            found.LastCarriageReturn = p;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+LineEnd FindLineEnd(const char* from, const char* to)
+{
+    LineEnd found{nullptr, 0, nullptr};
+    const char* p = from;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: one mask of the LFs and one of the CRs.
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; to - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const auto lfMask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)));
+        auto crMask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, cr)));
+        if (lfMask != 0)
+            crMask &= (lfMask & (0u - lfMask)) - 1; // only the CRs before the LF
+        if (crMask != 0) {
+            found.LastCarriageReturn = p + (31 - std::countl_zero(crMask));
+            for (; crMask != 0; crMask &= crMask - 1)
+                ++found.CarriageReturns;
+        }
+        if (lfMask != 0) {
+            found.Lf = p + std::countr_zero(lfMask);
+            return found;
+        }
+    }
+#endif
+    return FinishByteByByte(p, to, found);
+}
+
+const char* FindHash(const char* from, const char* to, std::size_t& lineFeeds)
+{
+    std::size_t count = 0;
+    const char* p = from;
+#if defined(__SSE2__)
+    // Each byte of a tally counts down by one per LF; the tallies are summed
+    // before any can wrap after 255 rounds.
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i hash = _mm_set1_epi8('#');
+    const auto sum = [](__m128i tally) {
+        const __m128i sums = _mm_sad_epu8(tally, _mm_setzero_si128());
+        return static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+               static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+    };
+    while (to - p >= 16) {
+        __m128i tally = _mm_setzero_si128();
+        const char* const stop = p + std::min<std::ptrdiff_t>((to - p) / 16, 255) * 16;
+        for (; p < stop; p += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const __m128i lineFeedBytes = _mm_cmpeq_epi8(bytes, lf);
+            const auto hashMask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, hash)));
+            if (hashMask != 0) {
+                count += sum(tally);
+                auto before = static_cast<unsigned>(_mm_movemask_epi8(lineFeedBytes)) & ((hashMask & (0u - hashMask)) - 1);
+                for (; before != 0; before &= before - 1)
+                    ++count;
+                lineFeeds = count;
+                return p + std::countr_zero(hashMask);
+            }
+            tally = _mm_sub_epi8(tally, lineFeedBytes);
+        }
+        count += sum(tally);
+    }
+#endif
+    for (; p < to; ++p) {
+        if (*p == '#') {
+            lineFeeds = count;
+            return p;
+        }
+        count += *p == '\n';
+    }
+    lineFeeds = count;
+    return nullptr;
+}
