@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -148,6 +149,8 @@ void TfrmMain::BuildLeftPane()
 
     PageControl1 = Named(new QTabWidget(Panel1), "PageControl1");
     PageControl1->setFocusPolicy(Qt::NoFocus);
+    // The three tabs fit the pane's width as designed only with narrow tabs.
+    PageControl1->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 5px; }"));
     paneLayout->addWidget(PageControl1);
 
     TabSheet1 = Named(new QWidget, "TabSheet1");

@@ -47,6 +47,7 @@ private slots:
         MainWindowFixture fixture;
         TfrmMain& main = fixture.CreateShown();
         main.Memo1->setPlainText(QStringLiteral("The operation completed successfully."));
+        FocusControl(main.ListView1);
         FocusControl(main.Memo1);
         QVERIFY(main.mnuSave->isEnabled());
         main.Memo1->clear();
