@@ -106,15 +106,15 @@ DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefi
     }
     FileHandle file(handle);
 
-    FoundCodes found;
     try {
+        FoundCodes found;
         const PrefixSet selected(prefixes, prefixSelected);
         if (const DWORD result = ScanOpenFile(handle, selected, found); result != 0)
             return result;
+        for (std::size_t i = 0; i < found.Codes.size(); ++i)
+            sink(MakeEntry(found, i, path));
     } catch (const std::bad_alloc&) {
         return ERROR_NOT_ENOUGH_MEMORY;
     }
-    for (std::size_t i = 0; i < found.Codes.size(); ++i)
-        sink(MakeEntry(found, i, path));
     return 0;
 }

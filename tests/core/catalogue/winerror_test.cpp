@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -20,8 +19,10 @@ protected:
         if (!std::filesystem::exists(kWinError))
             return;
         outcome_ = new ScanOutcome(Scan(kWinError, DefaultPrefixes()));
-        std::ifstream in(kWinError, std::ios::binary);
-        bytes_ = new std::string(std::istreambuf_iterator<char>(in), {});
+        std::ifstream in(kWinError, std::ios::binary | std::ios::ate);
+        bytes_ = new std::string(static_cast<std::size_t>(in.tellg()), '\0');
+        in.seekg(0);
+        in.read(bytes_->data(), static_cast<std::streamsize>(bytes_->size()));
     }
     static void TearDownTestSuite()
     {
