@@ -1,0 +1,186 @@
+// The run from start to end: settings loaded beside the executable, the
+// windows, the loop, and the settings saved when it ends.
+#include "support/FakeSeams.h"
+#include "app/Startup.h"
+#include "app/TfrmMain.h"
+#include "settings/TSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace {
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray DefaultSettingsBytes(const QString& folder)
+{
+    const QString path = folder + QStringLiteral("/defaults.dat");
+    TSettings defaults(nullptr);
+    if (!defaults.Save(path.toLocal8Bit().constData()))
+        return {};
+    return FileBytes(path);
+}
+
+} // namespace
+
+class StartupAndShutdown : public QObject {
+    Q_OBJECT
+
+private:
+    FakeMessageBoxes boxes;
+    FakeTray tray;
+    FakeBeep beep;
+    ScopedSeam<MessageBoxService> boxSeam{boxes};
+    ScopedSeam<TrayShell> traySeam{tray};
+    ScopedSeam<SystemBeep> beepSeam{beep};
+    QTemporaryDir folder;
+    QString settingsPath;
+
+    // Runs the program from an executable in the test's folder; inLoop runs
+    // once the loop is up and may look at the run; then the main window
+    // closes. A run whose loop does not end fails instead of hanging.
+    int Run(const std::function<void()>& inLoop = {}, StartupOptions options = {})
+    {
+        if (!options.executablePath)
+            options.executablePath = (folder.path() + QStringLiteral("/vantrel")).toStdString();
+        QTimer::singleShot(0, [inLoop] {
+            if (inLoop)
+                inLoop();
+            if (frmMain != nullptr)
+                frmMain->close();
+        });
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] {
+            qWarning("the loop did not end");
+            QCoreApplication::exit(1);
+        });
+        guard.start(10000);
+        int argc = 1;
+        char name[] = "vantrel";
+        char* argv[] = {name, nullptr};
+        return RunVantrel(argc, argv, options);
+    }
+
+private slots:
+    void init()
+    {
+        boxes.shown.clear();
+        tray.calls.clear();
+        QFile::remove(settingsPath);
+    }
+
+    void initTestCase()
+    {
+        QVERIFY(folder.isValid());
+        settingsPath = folder.path() + QStringLiteral("/vantrel.dat");
+    }
+
+    void unreadableSettingsGiveDefaultsAndAValidFileAfterTheRun()
+    {
+        QFile damaged(settingsPath);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("not a settings file");
+        damaged.close();
+
+        bool shown = false;
+        QCOMPARE(Run([&] { shown = frmMain->isVisible(); }), 0);
+
+        QVERIFY(shown);
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(FileBytes(settingsPath), DefaultSettingsBytes(folder.path()));
+        QVERIFY(Settings == nullptr);
+        QVERIFY(frmMain == nullptr);
+        QCOMPARE(QString::fromLatin1(AppFolder.c_str()), folder.path());
+    }
+
+    void changesOfTheRunAreInTheFileAfterwards()
+    {
+        QCOMPARE(Run([] { Settings->GeneralOptions.EscapeAction = 2; }), 0);
+        TSettings saved(settingsPath.toLocal8Bit().constData());
+        QCOMPARE(saved.GeneralOptions.EscapeAction, 2);
+    }
+
+    void exceptionWhileCreatingAWindowIsShownAndTheSettingsAreSaved()
+    {
+        bool loopRan = false;
+        StartupOptions options;
+        options.beforeWindowCreated = [](const char* window) {
+            if (qstrcmp(window, "frmMain") == 0)
+                throw std::runtime_error("FATAL ERROR : Cannot create new window");
+        };
+        QCOMPARE(Run([&] { loopRan = true; }, options), 0);
+        QVERIFY(!loopRan);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown[0].text, std::string("FATAL ERROR : Cannot create new window"));
+        QCOMPARE(boxes.shown[0].flags & MB_ICONMASK, MB_ICONERROR);
+        QVERIFY(QFile::exists(settingsPath));
+        QVERIFY(Settings == nullptr);
+        QTest::qWait(0);
+    }
+
+    void hiddenAtStartShowsNoWindowButTheTrayIcon()
+    {
+        TSettings hidden(nullptr);
+        hidden.GeneralOptions.ShowAtStart = 0;
+        QVERIFY(hidden.Save(settingsPath.toLocal8Bit().constData()));
+
+        bool shown = true;
+        bool iconUp = false;
+        QCOMPARE(Run([&] {
+                     shown = frmMain->isVisible();
+                     iconUp = tray.IconShown();
+                 }),
+                 0);
+        QVERIFY(!shown);
+        QVERIFY(iconUp);
+        QCOMPARE(tray.calls.front(), std::string("add"));
+        QCOMPARE(tray.calls.back(), std::string("delete"));
+    }
+
+    void settingsLiveBesideTheExecutableWhateverTheCurrentFolder()
+    {
+        QTemporaryDir elsewhere;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        const int result = Run();
+        QDir::setCurrent(previous);
+        QCOMPARE(result, 0);
+        QVERIFY(QFile::exists(settingsPath));
+        QVERIFY(!QFile::exists(elsewhere.path() + QStringLiteral("/vantrel.dat")));
+    }
+
+    void pathWithoutAFolderEndsAfterTheBox()
+    {
+        QTemporaryDir elsewhere;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        StartupOptions options;
+        options.executablePath = "vantrel";
+        bool loopRan = false;
+        const int result = Run([&] { loopRan = true; }, options);
+        QDir::setCurrent(previous);
+
+        QCOMPARE(result, 0);
+        QVERIFY(!loopRan);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown[0].text, std::string("Cannot get app folder."));
+        QCOMPARE(boxes.shown[0].caption, std::string("Error"));
+        QCOMPARE(boxes.shown[0].flags, MB_ICONERROR);
+        QVERIFY(QDir(elsewhere.path()).isEmpty());
+        QVERIFY(Settings == nullptr);
+        QTest::qWait(0);
+    }
+};
+
+QTEST_MAIN(StartupAndShutdown)
+#include "tst_startup.moc"
