@@ -11,7 +11,8 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
 # Wine's kernelbase.dll carries the system message table the program shows.
 RUN_PACKAGES=(libwine)
-TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils)
+# clang and its runtime build the fuzz targets.
+TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils clang libclang-rt-14-dev)
 
 # Installs the packages that are not installed yet; does nothing when all are.
 install_packages() {
