@@ -54,7 +54,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent)
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &TfrmMain::ApplicationStateChanged);
     SetShowHint(options.PopupHints != 0);
     SetFlatButtons(options.FlatButtons != 0);
-    Splitter1->SetMinSize(Panel1->width());
+    Splitter1->SetMinSize(DesignedLeftPaneWidth);
 
     keys = new KeyPreview(this, [this](QWidget* window, QKeyCombination key) { return PreviewKey(window, key); });
     keys->Watch(this);

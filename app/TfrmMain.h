@@ -186,6 +186,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The left pane's width as laid out; the splitter keeps both panes at
+    // least this wide.
+    static constexpr int DesignedLeftPaneWidth = 209;
+
     void BuildMenus();
     void BuildToolBar();
     void BuildLeftPane();

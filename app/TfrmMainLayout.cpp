@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -26,7 +27,6 @@ namespace {
 constexpr int ClientWidth = 500;
 constexpr int ClientHeight = 279;
 constexpr int ToolBarHeight = 33;
-constexpr int LeftPaneWidth = 209;
 constexpr int ManualPanelHeight = 37;
 
 template <class Control>
@@ -50,6 +50,18 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const char* title)
     bar->addMenu(menu);
     return menu;
 }
+
+class NarrowTabStyle final : public QProxyStyle {
+public:
+    NarrowTabStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 QFont WindowFont()
 {
@@ -150,7 +162,9 @@ void TfrmMain::BuildLeftPane()
     PageControl1 = Named(new QTabWidget(Panel1), "PageControl1");
     PageControl1->setFocusPolicy(Qt::NoFocus);
     // The three tabs fit the pane's width as designed only with narrow tabs.
-    PageControl1->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 5px; }"));
+    auto* narrowTabs = new NarrowTabStyle;
+    narrowTabs->setParent(PageControl1);
+    PageControl1->tabBar()->setStyle(narrowTabs);
     paneLayout->addWidget(PageControl1);
 
     TabSheet1 = Named(new QWidget, "TabSheet1");
@@ -203,7 +217,6 @@ void TfrmMain::BuildLeftPane()
     PageControl1->addTab(TabSheet3, QStringLiteral("Action"));
 
     PageControl1->setCurrentIndex(0);
-    Panel1->resize(LeftPaneWidth, Panel1->height());
 }
 
 void TfrmMain::BuildCodeList()
@@ -280,7 +293,7 @@ void TfrmMain::BuildLayout()
     Splitter1->addWidget(ListView1);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({LeftPaneWidth, ClientWidth - LeftPaneWidth - Splitter1->handleWidth()});
+    Splitter1->setSizes({DesignedLeftPaneWidth, ClientWidth - DesignedLeftPaneWidth - Splitter1->handleWidth()});
 
     StatusBar1 = Named(new TStatusBar({179, 60, 60, 46, 60, 50}, true, this), "StatusBar1");
     StatusBar1->SetPanelText(1, QStringLiteral("Headers"));
