@@ -4,7 +4,10 @@
 #include "pe_image.h"
 #include "pe_resources.h"
 
-#include <fstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -12,6 +15,29 @@ constexpr std::uint16_t kMessageTableType = 11; // RT_MESSAGETABLE
 constexpr std::uint16_t kMessageTableName = 1;
 // Far beyond any real DLL; a larger file is not read into memory.
 constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 28;
+
+// Opened without blocking and read only when it is a regular file, so that a
+// FIFO or a device at the path can neither make the program wait for a
+// writer nor feed it without end.
+std::optional<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info {};
+    bool whole = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0
+        && static_cast<std::uint64_t>(info.st_size) <= kLargestFile;
+    std::vector<std::uint8_t> file(whole ? static_cast<std::size_t>(info.st_size) : 0);
+    for (std::size_t done = 0; whole && done < file.size();) {
+        const ssize_t got = ::read(fd, file.data() + done, file.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        whole = got > 0;
+        done += whole ? static_cast<std::size_t>(got) : 0;
+    }
+    ::close(fd);
+    return whole ? std::optional(std::move(file)) : std::nullopt;
+}
 
 } // namespace
 
@@ -43,17 +69,8 @@ MessageTableSet MessageTableSet::FromImage(std::span<const std::uint8_t> file)
 
 MessageTableSet MessageTableSet::FromFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return {};
-    const std::streamoff size = in.tellg();
-    if (size <= 0 || static_cast<std::uint64_t>(size) > kLargestFile)
-        return {};
-    std::vector<std::uint8_t> file(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(file.data()), size))
-        return {};
-    return FromImage(file);
+    const auto file = ReadRegularFile(path);
+    return file ? FromImage(*file) : MessageTableSet();
 }
 
 std::vector<std::uint16_t> MessageTableSet::Languages() const
