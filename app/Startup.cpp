@@ -30,6 +30,9 @@ std::unique_ptr<TApplication> EnsureApplication(int& argc, char** argv)
 {
     if (QCoreApplication::instance() != nullptr)
         return nullptr;
+    // The windows are laid out in pixels and keep their designed sizes on
+    // every screen.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     return std::make_unique<TApplication>(argc, argv);
 }
 
