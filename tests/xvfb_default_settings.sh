@@ -50,9 +50,9 @@ xvfb_pid=$!
 wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-# In a sanitizer build, the desktop bus library's own allocations at exit
-# are not the program's leaks.
-echo "leak:libdbus-1.so" >"$work/lsan.supp"
+# In a sanitizer build, what the desktop bus and font libraries keep at
+# exit is not the program's leak.
+printf '%s\n' 'leak:libdbus-1.so' 'leak:libfontconfig.so' >"$work/lsan.supp"
 
 # From another folder, so the file can only land beside the executable.
 (cd "$work" && exec env QT_QPA_PLATFORM=xcb LSAN_OPTIONS="suppressions=$work/lsan.supp" "$work/app/vantrel") \
