@@ -21,7 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 #include <cstring>
