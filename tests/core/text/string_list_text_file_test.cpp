@@ -87,8 +87,8 @@ TEST_F(StringListTextFile, BadNamesAndMissingFilesAreReported)
     EXPECT_EQ(list.LoadFromTextFile(""), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(list.LoadFromTextFile(folder.File("missing.txt").c_str()), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(list.Count(), 3) << "a file that cannot be opened leaves the list alone";
-    EXPECT_NE(list.LoadFromTextFile(folder.File("").c_str()), ERROR_SUCCESS) << "a folder is no text file";
-    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.LoadFromTextFile(folder.File("").c_str()), ERROR_ACCESS_DENIED) << "a folder is no text file";
+    EXPECT_EQ(list.Count(), 3) << "and cannot be opened as one";
 }
 
 TEST_F(StringListTextFile, FailedWriteOrFlushIsReported)
