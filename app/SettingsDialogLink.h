@@ -8,5 +8,8 @@ public:
     virtual ~SettingsDialogLink() = default;
     // Returns when the dialog has closed.
     virtual void ShowModal() = 0;
+    // Turns the dialog to its first page, "General", whichever page was
+    // showing when it last closed.
+    virtual void ShowFirstPage() = 0;
     virtual void ShowSettingsHint() = 0;
 };

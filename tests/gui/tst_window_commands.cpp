@@ -41,6 +41,7 @@ public:
         handlerWasMine = hintsShown > 0;
     }
     void ShowSettingsHint() override { ++hintsShown; }
+    void ShowFirstPage() override {}
 };
 
 } // namespace
