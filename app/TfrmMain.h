@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/TrayLogic.h"
+#include "platform/win32_types.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -91,6 +92,10 @@ public:
     void cmdActionListDeleteClick();
     void ListViewDblClick();
     void pmnuAGotoCodesClick();
+
+    // Last-error panel: Memo1 shows the system's message for code (-1: the
+    // thread's last error), empty when the system has none.
+    void ShowSystemMessage(LONG code);
 
     // The controls, by their names in the program.
     QMenuBar* MainMenu1;
