@@ -14,6 +14,8 @@
 #include <memory>
 
 class CodeListModel;
+struct CodeEntry;
+struct SearchSettings;
 class KeyPreview;
 class QAction;
 class QLineEdit;
@@ -92,6 +94,14 @@ public:
     void cmdActionListDeleteClick();
     void ListViewDblClick();
     void pmnuAGotoCodesClick();
+
+    // The catalogue: sorting both lists by a clicked column, the code list's
+    // popup, and the search in the code list.
+    void ListViewColumnClick(TListView* sender, int column);
+    int ListViewCompare(const CodeEntry& item1, const CodeEntry& item2, int data) const;
+    void pmnuCListPopup();
+    // Selects the next matching row, or tells why there is none.
+    bool FindCode(const SearchSettings& settings, QWidget* messageOwner);
 
     // Last-error panel: Memo1 shows the system's message for code (-1: the
     // thread's last error), empty when the system has none.
