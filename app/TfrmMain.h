@@ -17,10 +17,12 @@ class CodeListModel;
 struct CodeEntry;
 struct SearchSettings;
 class KeyPreview;
+class OutputPaneBinding;
 class QAction;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QMimeData;
 class QPlainTextEdit;
 class QTabWidget;
 class SettingsDialogLink;
@@ -106,6 +108,18 @@ public:
     // Last-error panel: Memo1 shows the system's message for code (-1: the
     // thread's last error), empty when the system has none.
     void ShowSystemMessage(LONG code);
+
+    // Output and actions: copying codes, the action list, its drops and the
+    // code generator. A list item's change is of its text, image or state.
+    enum TItemChange { ctText, ctImage, ctState };
+    void ListViewActionChange(TListView* sender, int item, TItemChange change);
+    void pmnuAListPopup();
+    bool txtOutputDragOver(const QMimeData* source) const;
+    void txtOutputDragDrop();
+    bool lvActionDragOver(const QMimeData* source) const;
+    void lvActionDragDrop();
+    // The Output pane's text model over txtOutput.
+    OutputPaneBinding* OutputText = nullptr;
 
     // The controls, by their names in the program.
     QMenuBar* MainMenu1;
@@ -212,6 +226,7 @@ private:
     void BuildPopupMenus();
     void BuildLayout();
     void BindCommands();
+    void BindOutputAndActions();
 
     void ActiveControlChanged(QWidget* now);
     void ApplicationStateChanged(Qt::ApplicationState state);
