@@ -29,6 +29,7 @@ class SettingsDialogLink;
 class TBevel;
 class TListView;
 class TPanel;
+class TSaveDialog;
 class TSpeedButton;
 class TSplitter;
 class TStatusBar;
@@ -108,6 +109,16 @@ public:
     // Last-error panel: Memo1 shows the system's message for code (-1: the
     // thread's last error), empty when the system has none.
     void ShowSystemMessage(LONG code);
+    // Enter in txtManualCode shows the message of the typed code.
+    void txtManualCodeKeyPress(char key);
+    // Docking panManual by dragging it: the left pane's own frame takes the
+    // drag of a panel, and a drop on its lower half docks it at the bottom.
+    bool Panel1DragOver(const QMimeData* data) const;
+    void Panel1DragDrop(int y);
+
+    // Save and Print: the save dialog keeps the last name and filter for the
+    // run.
+    TSaveDialog* SaveDialog1 = nullptr;
 
     // Output and actions: copying codes, the action list, its drops and the
     // code generator. A list item's change is of its text, image or state.
@@ -227,6 +238,8 @@ private:
     void BuildLayout();
     void BindCommands();
     void BindOutputAndActions();
+    void BindLastErrorPanel();
+    void BindSaveAndPrint();
 
     void ActiveControlChanged(QWidget* now);
     void ApplicationStateChanged(Qt::ApplicationState state);
