@@ -9,6 +9,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class CodeListModel : public QAbstractTableModel {
@@ -32,6 +33,10 @@ public:
     void Append(CodeEntry row);
     void Remove(int i);
     void Clear();
+    // Puts the rows in the order of compare (negative: first goes before
+    // second); rows that compare equal keep their order. The selected and
+    // the focused row stay with their rows.
+    void Sort(const std::function<int(const CodeEntry& first, const CodeEntry& second)>& compare);
 
 private:
     QStringList captions;

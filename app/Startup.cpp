@@ -3,6 +3,7 @@
 #include "app/AppObject.h"
 #include "app/TfrmMain.h"
 #include "app/seams/MessageBoxService.h"
+#include "dialogs/TfrmFind.h"
 #include "platform/win32.h"
 #include "settings/TSettings.h"
 
@@ -39,9 +40,12 @@ std::unique_ptr<TApplication> EnsureApplication(int& argc, char** argv)
 // The windows that live for the whole run, destroyed when the run ends.
 struct RunWindows {
     std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<TfrmFind> find;
 
     ~RunWindows()
     {
+        find.reset();
+        frmFind = nullptr;
         main.reset();
         frmMain = nullptr;
     }
@@ -57,6 +61,9 @@ void CreateWindows(const StartupOptions& options, RunWindows& windows)
     announce("frmMain");
     windows.main = std::make_unique<TfrmMain>();
     frmMain = windows.main.get();
+    announce("frmFind");
+    windows.find = CreateFindWindow(*windows.main);
+    frmFind = windows.find.get();
 }
 
 void SaveAndDestroySettings()

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -109,6 +110,10 @@ void TfrmMain::BindCommands()
     connect(ListView1, &TListView::Clicked, this, &TfrmMain::OnControlChange);
     connect(ListView1, &TListView::RightButtonPressed, this, &TfrmMain::OnControlChange);
     connect(txtOutput, &QPlainTextEdit::textChanged, this, &TfrmMain::OnControlChange);
+    connect(pmnuCList, &QMenu::aboutToShow, this, &TfrmMain::pmnuCListPopup);
+    for (TListView* list : {ListView1, lvAction})
+        connect(list->header(), &QHeaderView::sectionClicked, this,
+                [this, list](int column) { ListViewColumnClick(list, column); });
 }
 
 void TfrmMain::OnControlChange()

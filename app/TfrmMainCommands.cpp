@@ -2,13 +2,10 @@
 // place and run these; none of them pretends to have done anything.
 #include "app/TfrmMain.h"
 
-void TfrmMain::cmdLoadClick() {}
 void TfrmMain::cmdSaveClick() {}
 void TfrmMain::cmdPrintClick() {}
 void TfrmMain::cmdCopyClick() {}
 void TfrmMain::cmdActionClick() {}
-void TfrmMain::cmdFindClick() {}
-void TfrmMain::cmdFindNextClick() {}
 void TfrmMain::mnuCopySettingsClick() {}
 void TfrmMain::cmdGetLastErrorManualClick() {}
 void TfrmMain::cmdCallClick() {}

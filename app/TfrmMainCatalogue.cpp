@@ -1,0 +1,158 @@
+// The code list: loading it from the selected headers, sorting both lists by
+// a clicked column, and the code list's popup menu.
+#include "app/TfrmMain.h"
+
+#include "app/CodeListModel.h"
+#include "app/Controls.h"
+#include "app/SettingsDialogLink.h"
+#include "app/TListView.h"
+#include "app/TStatusBar.h"
+#include "app/seams/MessageBoxService.h"
+#include "catalogue/CompareCodeRows.h"
+#include "catalogue/ScanHeader.h"
+#include "platform/win32.h"
+#include "settings/TSettings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The hourglass for as long as the load runs, but not over a message box
+// that waits for the user.
+class HourglassCursor {
+public:
+    HourglassCursor() { Show(); }
+    ~HourglassCursor() { Release(); }
+    HourglassCursor(const HourglassCursor&) = delete;
+    HourglassCursor& operator=(const HourglassCursor&) = delete;
+
+    void Release()
+    {
+        if (!shown)
+            return;
+        QApplication::restoreOverrideCursor();
+        shown = false;
+    }
+
+    void Warn(QWidget* owner, const std::string& text, LPCSTR caption)
+    {
+        Release();
+        MessageBoxA(owner, text.c_str(), caption, MB_ICONEXCLAMATION);
+        Show();
+    }
+
+private:
+    void Show()
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        shown = true;
+    }
+
+    bool shown = false;
+};
+
+bool AnySelected(const TStringsStorage& list, const BYTE* selected)
+{
+    for (LONG i = 0; i < list.Count(); ++i) {
+        if (selected[i] != 0)
+            return true;
+    }
+    return false;
+}
+
+// A folder at the path is no header.
+bool IsExistingFile(LPCSTR path)
+{
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+} // namespace
+
+void TfrmMain::cmdLoadClick()
+{
+    HourglassCursor hourglass;
+    Codes->Clear();
+    const TSettings::tagErrorsOptions& lists = Settings->ErrorsOptions;
+
+    const char* refusal = nullptr;
+    const char* refusalCaption = nullptr;
+    if (!AnySelected(lists.Headers, lists.HeaderSelected)) {
+        refusal = "Your must select headers to load. Use \"Options\" (F7).";
+        refusalCaption = "No headers to load";
+    } else if (!AnySelected(lists.Prefixes, lists.PrefixSelected)) {
+        refusal = "Your must select prefixes to load. Use \"Options\" (F7)";
+        refusalCaption = "No prefixes to load";
+    }
+    if (refusal != nullptr) {
+        hourglass.Warn(this, refusal, refusalCaption);
+        hourglass.Release();
+        OnControlChange();
+        if (settingsDialog != nullptr)
+            settingsDialog->ShowFirstPage();
+        cmdOptionsClick();
+        return;
+    }
+
+    // The rows are gathered first and shown in one batch: a list that took
+    // them one by one would redraw tens of thousands of times.
+    std::vector<CodeEntry> rows;
+    const CodeSink sink = [&rows](CodeEntry&& row) { rows.push_back(std::move(row)); };
+    int loaded = 0;
+    for (LONG i = 0; i < lists.Headers.Count(); ++i) {
+        if (lists.HeaderSelected[i] == 0)
+            continue;
+        const std::string path = lists.Headers.Text(i);
+        if (!IsExistingFile(path.c_str())) {
+            hourglass.Warn(this, "Header file not found : \"" + path + "\". Check settings (F7)", nullptr);
+            continue;
+        }
+        const std::size_t rowsBefore = rows.size();
+        if (ScanHeader(path.c_str(), lists.Prefixes, lists.PrefixSelected, sink) == 0) {
+            ++loaded;
+            continue;
+        }
+        // Memory running out part way through a header's rows: a failed
+        // header adds none of them.
+        rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(rowsBefore), rows.end());
+        hourglass.Warn(this, "Unable to load header file : \"" + path + "\"", nullptr);
+    }
+    Codes->SetRows(std::move(rows));
+
+    StatusBar1->SetPanelText(2, QString::number(loaded));
+    StatusBar1->SetPanelText(4, QString::number(Codes->Count()));
+    hourglass.Release();
+    OnControlChange();
+}
+
+void TfrmMain::ListViewColumnClick(TListView* sender, int column)
+{
+    const int sortColumn = column - 1;
+    sender->Model()->Sort([this, sortColumn](const CodeEntry& item1, const CodeEntry& item2) {
+        return ListViewCompare(item1, item2, sortColumn);
+    });
+    SortAscending = !SortAscending;
+}
+
+int TfrmMain::ListViewCompare(const CodeEntry& item1, const CodeEntry& item2, int sortColumn) const
+{
+    return CompareCodeRows(item1, item2, sortColumn, SortAscending);
+}
+
+void TfrmMain::pmnuCListPopup()
+{
+    pmnuCGotoCodes->setEnabled(ListView1->HasSelection());
+    pmnuCCopy->setEnabled(cmdCopy->isEnabled());
+    pmnuCCopyToAct->setEnabled(cmdAction->isEnabled());
+    pmnuCFind->setEnabled(cmdFind->isEnabled());
+    pmnuCFindNext->setEnabled(cmdFindNext->isEnabled());
+    pmnuLoadReload->setEnabled(true);
+    pmnuOptions->menuAction()->setEnabled(true);
+}
