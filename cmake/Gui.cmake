@@ -5,7 +5,7 @@ file(GLOB VANTREL_GUI_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/app/*.h
   ${CMAKE_SOURCE_DIR}/app/seams/*.cpp ${CMAKE_SOURCE_DIR}/app/seams/*.h
   ${CMAKE_SOURCE_DIR}/dialogs/*.cpp ${CMAKE_SOURCE_DIR}/dialogs/*.h
-  ${CMAKE_SOURCE_DIR}/app/resources/*.qrc)
+  ${CMAKE_SOURCE_DIR}/app/resources/*.qrc ${CMAKE_SOURCE_DIR}/dialogs/resources/*.qrc)
 list(REMOVE_ITEM VANTREL_GUI_SOURCES ${CMAKE_SOURCE_DIR}/app/main.cpp)
 
 add_library(vantrel_gui STATIC ${VANTREL_GUI_SOURCES})

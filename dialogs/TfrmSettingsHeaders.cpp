@@ -1,0 +1,83 @@
+// The header list of the General page. A header's path is kept as the file
+// system's bytes, so that every file the dialog offers opens again; the
+// list box shows its file name alone.
+#include "dialogs/TfrmSettings.h"
+
+#include "app/seams/FileOpenDialog.h"
+#include "dialogs/TfrmSettingsListBox.h"
+#include "dialogs/TfrmSettingsText.h"
+#include "dialogs/TfrmWideTextSeam.h"
+#include "settings/TSettings.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr const char* HeaderFilter = "C/C++ Header Files (*.h, *hpp)|*.h;*hpp|H File (*.h)|*.h|"
+                                     "HPP File  (*.hpp)|*.hpp|All files (*.*)|*.*";
+
+QString DisplayName(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(FileNamePart(path)));
+}
+
+} // namespace
+
+void TfrmSettings::FillHeaderList()
+{
+    if (lbHeaders->count() > 0)
+        lbHeaders->clear();
+    const TSettings::tagErrorsOptions& errors = Settings->ErrorsOptions;
+    for (LONG i = 0; i < errors.Headers.Count(); ++i) {
+        lbHeaders->addItem(DisplayName(errors.Headers.Text(i)));
+        lbHeaders->SetSelected(i, errors.HeaderSelected[i] != 0);
+    }
+}
+
+void TfrmSettings::cmdAddHeaderClick()
+{
+    const QStringList chosen = Seam<FileOpenDialog>::Get().OpenFiles(this, QString::fromLatin1(HeaderFilter));
+    if (chosen.isEmpty())
+        return;
+    for (const QString& file : chosen) {
+        const std::string path = QFile::encodeName(file).toStdString();
+        // A header listed already is skipped without a word.
+        if (Settings->ErrorsOptions.AddHeader(path.c_str()))
+            lbHeaders->addItem(DisplayName(path));
+    }
+    UpdateButtons();
+}
+
+void TfrmSettings::cmdDeleteHeaderClick()
+{
+    const int selected = lbHeaders->SelCount();
+    if (selected == 0)
+        return;
+    if (!Confirm(selected == 1 ? "Action : Delete selected header" : "Action : Delete selected headers"))
+        return;
+    TSettings::tagErrorsOptions& errors = Settings->ErrorsOptions;
+    for (int i = lbHeaders->count() - 1; i >= 0; --i) {
+        if (!lbHeaders->Selected(i))
+            continue;
+        // The box keeps an entry the list could not give up, to stay in step.
+        const LONG before = errors.Headers.Count();
+        errors.RemoveHeader(i);
+        if (errors.Headers.Count() < before)
+            delete lbHeaders->takeItem(i);
+    }
+    UpdateButtons();
+}
+
+void TfrmSettings::lbHeadersDblClick()
+{
+    const TStringsStorage& headers = Settings->ErrorsOptions.Headers;
+    for (int i = 0; i < lbHeaders->count(); ++i) {
+        if (!lbHeaders->Selected(i))
+            continue;
+        QString path = i < headers.Count() ? QFile::decodeName(headers.Text(i)) : QString();
+        if (!Seam<WideTextWindows>::Get().ShowModal(this, false, path, QStringLiteral("Full path"))) {
+            ReportNoNewWindow();
+            return;
+        }
+    }
+}

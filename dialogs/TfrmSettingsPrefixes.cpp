@@ -1,0 +1,92 @@
+// The prefix list of the General page. Prefixes are the program's 8-bit
+// texts; what the user types is converted at this boundary.
+#include "dialogs/TfrmSettings.h"
+
+#include "dialogs/TfrmSettingsListBox.h"
+#include "dialogs/TfrmSettingsText.h"
+#include "dialogs/TfrmWideTextSeam.h"
+#include "platform/codepage.h"
+#include "platform/win32.h"
+#include "settings/TSettings.h"
+
+namespace {
+
+std::string TypedPrefix(const QString& typed)
+{
+    return StripBlanks(Utf8ToAnsi1252(typed.toStdString()));
+}
+
+QString Shown(const std::string& prefix)
+{
+    return QString::fromStdString(Ansi1252ToUtf8(prefix));
+}
+
+} // namespace
+
+void TfrmSettings::cmdAddPrefixClick()
+{
+    // The window hands its text back however it closes: Escape adds too.
+    QString typed;
+    if (!Seam<WideTextWindows>::Get().ShowModal(this, true, typed, QStringLiteral("Specify new prefix"))) {
+        ReportNoNewWindow();
+        return;
+    }
+    const std::string prefix = TypedPrefix(typed);
+    if (!prefix.empty() && Settings->ErrorsOptions.AddPrefix(prefix.c_str(), false))
+        lbPrefix->addItem(Shown(prefix));
+    UpdateButtons();
+}
+
+void TfrmSettings::cmdEditPrefixClick()
+{
+    TStringsStorage& prefixes = Settings->ErrorsOptions.Prefixes;
+    for (int i = 0; i < lbPrefix->count(); ++i) {
+        if (!lbPrefix->Selected(i))
+            continue;
+        QListWidgetItem* item = lbPrefix->item(i);
+        QString typed = item->text();
+        if (!Seam<WideTextWindows>::Get().ShowModal(this, true, typed, QStringLiteral("Edit prefix"))) {
+            ReportNoNewWindow();
+            return;
+        }
+        if (typed == item->text())
+            continue;
+        // No duplicate check here: two equal entries may come out of it.
+        const std::string prefix = TypedPrefix(typed);
+        if (!prefix.empty() && prefixes.SetText(i, prefix.c_str()) == ERROR_SUCCESS)
+            item->setText(Shown(prefix));
+    }
+    UpdateButtons();
+}
+
+void TfrmSettings::cmdDeletePrefixClick()
+{
+    const int selected = lbPrefix->SelCount();
+    if (selected == 0)
+        return;
+    if (!Confirm(selected == 1 ? "Action : Delete selected prefix" : "Action : Delete selected prefixes"))
+        return;
+    TSettings::tagErrorsOptions& errors = Settings->ErrorsOptions;
+    for (int i = lbPrefix->count() - 1; i >= 0; --i) {
+        if (!lbPrefix->Selected(i))
+            continue;
+        // The box keeps an entry the list could not give up, to stay in step.
+        const LONG before = errors.Prefixes.Count();
+        errors.RemovePrefix(i);
+        if (errors.Prefixes.Count() < before)
+            delete lbPrefix->takeItem(i);
+    }
+    UpdateButtons();
+}
+
+void TfrmSettings::cmdPrefixSelAllClick()
+{
+    lbPrefix->selectAll();
+    UpdateButtons();
+}
+
+void TfrmSettings::cmdPrefixSelNoneClick()
+{
+    lbPrefix->clearSelection();
+    UpdateButtons();
+}
