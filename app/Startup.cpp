@@ -4,6 +4,7 @@
 #include "app/TfrmMain.h"
 #include "app/seams/MessageBoxService.h"
 #include "dialogs/TfrmFind.h"
+#include "dialogs/TfrmSettings.h"
 #include "platform/win32.h"
 #include "settings/TSettings.h"
 
@@ -41,9 +42,12 @@ std::unique_ptr<TApplication> EnsureApplication(int& argc, char** argv)
 struct RunWindows {
     std::unique_ptr<TfrmMain> main;
     std::unique_ptr<TfrmFind> find;
+    std::unique_ptr<TfrmSettings> settings;
 
     ~RunWindows()
     {
+        settings.reset();
+        frmSettings = nullptr;
         find.reset();
         frmFind = nullptr;
         main.reset();
@@ -64,6 +68,10 @@ void CreateWindows(const StartupOptions& options, RunWindows& windows)
     announce("frmFind");
     windows.find = CreateFindWindow(*windows.main);
     frmFind = windows.find.get();
+    announce("frmSettings");
+    windows.settings = std::make_unique<TfrmSettings>(*windows.main);
+    frmSettings = windows.settings.get();
+    windows.main->SetSettingsDialog(frmSettings);
 }
 
 void SaveAndDestroySettings()
