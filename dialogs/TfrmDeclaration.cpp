@@ -1,0 +1,164 @@
+#include "dialogs/TfrmDeclaration.h"
+
+#include "app/KeyPreview.h"
+#include "app/MenuShortcuts.h"
+#include "app/TStatusBar.h"
+#include "catalogue/CodeEntry.h"
+#include "dialogs/DeclarationText.h"
+#include "platform/codepage.h"
+
+#include <QAction>
+#include <QFontInfo>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+
+namespace {
+
+constexpr char EscapeKey = 27;
+const QColor DeclarationColour(255, 0, 0);
+constexpr int DeclarationGrowth = 2; // pixels of character height
+
+// The number of a row's decimal field; 0 for a text that is none.
+std::uint64_t FieldNumber(const std::string& text)
+{
+    std::uint64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc() && end == text.data() + text.size() ? number : 0;
+}
+
+} // namespace
+
+TfrmDeclaration* TfrmDeclaration::ForRow(QWidget* owner, const CodeEntry& row)
+{
+    DeclarationText header;
+    if (!header.Load(row.Header().c_str()))
+        return nullptr;
+    auto* viewer = new TfrmDeclaration(owner, row.Header(), header.Text());
+    viewer->LineStart = header.PositionOf(FieldNumber(row.LineOffset()));
+    viewer->LineLength = static_cast<qsizetype>(std::min<std::uint64_t>(FieldNumber(row.LineLength()), INT32_MAX));
+    viewer->StatusBar1->SetPanelText(0, QStringLiteral("Line : ") + QString::fromStdString(row.Line()));
+    viewer->StatusBar1->SetPanelText(1, QString::fromStdString(Ansi1252ToUtf8(row.Mnemonic)));
+    return viewer;
+}
+
+TfrmDeclaration::TfrmDeclaration(QWidget* owner, const std::string& path, const QString& text) : QDialog(owner)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    BuildLayout(path);
+    RichEdit1->setPlainText(text);
+
+    connect(PopupMenu1, &QMenu::aboutToShow, this, &TfrmDeclaration::PopupMenu1Popup);
+    // The Copy key follows the selection as the popup item does.
+    connect(RichEdit1, &QPlainTextEdit::copyAvailable, this, &TfrmDeclaration::PopupMenu1Popup);
+    connect(pmnuCopy, &QAction::triggered, this, &TfrmDeclaration::pmnuCopyClick);
+    connect(pmnuSelectAll, &QAction::triggered, this, &TfrmDeclaration::pmnuSelectAllClick);
+    connect(pmnuBack, &QAction::triggered, this, &TfrmDeclaration::pmnuBackClick);
+    connect(pmnuClose, &QAction::triggered, this, &TfrmDeclaration::pmnuCloseClick);
+    PopupMenu1Popup();
+
+    keys = new KeyPreview(this, [this](QWidget*, QKeyCombination key) { return PreviewKey(key); });
+    keys->Watch(this);
+}
+
+void TfrmDeclaration::ShowModal()
+{
+    exec();
+}
+
+void TfrmDeclaration::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!shown) {
+        shown = true;
+        FormShow();
+    }
+}
+
+QTextCursor TfrmDeclaration::DeclarationCursor() const
+{
+    // A row older than the file (it shrank, or changed) must not point
+    // beyond the text.
+    const qsizetype end = RichEdit1->document()->characterCount() - 1;
+    const qsizetype start = std::clamp<qsizetype>(LineStart, 0, end);
+    const qsizetype stop = std::clamp<qsizetype>(start + std::max<qsizetype>(LineLength, 0), start, end);
+    QTextCursor line(RichEdit1->document());
+    line.setPosition(static_cast<int>(start));
+    line.setPosition(static_cast<int>(stop), QTextCursor::KeepAnchor);
+    return line;
+}
+
+void TfrmDeclaration::FormShow()
+{
+    QTextCursor line = DeclarationCursor();
+    RichEdit1->setTextCursor(line);
+    RichEdit1->ensureCursorVisible();
+
+    const QFont current = line.charFormat().font().resolve(RichEdit1->document()->defaultFont());
+    QFont larger;
+    larger.setPixelSize(QFontInfo(current).pixelSize() + DeclarationGrowth);
+    QTextCharFormat mark;
+    mark.setForeground(DeclarationColour);
+    mark.setFont(larger, QTextCharFormat::FontPropertiesSpecifiedOnly);
+    line.mergeCharFormat(mark);
+
+    pmnuBackClick();
+}
+
+void TfrmDeclaration::FormKeyPress(char key)
+{
+    if (key == EscapeKey)
+        close();
+}
+
+bool TfrmDeclaration::PreviewKey(QKeyCombination key)
+{
+    if (key.key() == Qt::Key_Escape) {
+        FormKeyPress(EscapeKey);
+        return true;
+    }
+    // The popup's shortcuts; a disabled item leaves its key to the text.
+    const QKeySequence pressed(key);
+    for (QAction* item : PopupMenu1->actions()) {
+        if (item->isSeparator() || MenuShortcut(item) != pressed)
+            continue;
+        if (!item->isEnabled())
+            return false;
+        item->trigger();
+        return true;
+    }
+    return false;
+}
+
+void TfrmDeclaration::PopupMenu1Popup()
+{
+    pmnuCopy->setEnabled(RichEdit1->textCursor().hasSelection());
+}
+
+void TfrmDeclaration::pmnuCopyClick()
+{
+    RichEdit1->copy();
+}
+
+void TfrmDeclaration::pmnuSelectAllClick()
+{
+    RichEdit1->selectAll();
+}
+
+void TfrmDeclaration::pmnuBackClick()
+{
+    QTextCursor caret(RichEdit1->document());
+    caret.setPosition(DeclarationCursor().selectionStart());
+    RichEdit1->setTextCursor(caret);
+    RichEdit1->ensureCursorVisible();
+}
+
+void TfrmDeclaration::pmnuCloseClick()
+{
+    close();
+}

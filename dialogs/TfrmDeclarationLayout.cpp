@@ -1,0 +1,90 @@
+// The declaration viewer's controls, as laid out: sizes in pixels.
+#include "dialogs/TfrmDeclaration.h"
+
+#include "app/MenuShortcuts.h"
+#include "app/TStatusBar.h"
+#include "platform/codepage.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int WindowWidth = 471;
+constexpr int WindowHeight = 247;
+
+QFont ViewerFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(13);
+    return font;
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const char* text, const QKeySequence& key, const char* hint)
+{
+    QAction* item = menu->addAction(QString::fromLatin1(text));
+    item->setObjectName(QString::fromLatin1(name));
+    SetMenuShortcut(item, key);
+    item->setStatusTip(QString::fromLatin1(hint));
+    return item;
+}
+
+} // namespace
+
+void TfrmDeclaration::BuildLayout(const std::string& path)
+{
+    setObjectName(QStringLiteral("frmDeclaration"));
+    setWindowTitle(QString::fromStdString(Ansi1252ToUtf8(path)));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(ViewerFont());
+
+    RichEdit1 = new QPlainTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setReadOnly(true);
+    // Read-only, yet with a caret that the keys move.
+    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RichEdit1->setTabChangesFocus(false);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    StatusBar1 = new TStatusBar({80, 50}, true, this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+
+    BuildPopupMenu();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(RichEdit1, 1);
+    layout->addWidget(StatusBar1);
+
+    resize(WindowWidth, WindowHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TfrmDeclaration::BuildPopupMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    pmnuCopy = AddItem(PopupMenu1, "pmnuCopy", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copy selected text");
+    pmnuSelectAll =
+        AddItem(PopupMenu1, "pmnuSelectAll", "Select All", QKeySequence(Qt::CTRL | Qt::Key_A), "Select all lines");
+    PopupMenu1->addSeparator();
+    pmnuBack = AddItem(PopupMenu1, "pmnuBack", "Back to declaration", QKeySequence(Qt::CTRL | Qt::Key_B),
+                       "Return to declaration entry");
+    PopupMenu1->addSeparator();
+    pmnuClose = AddItem(PopupMenu1, "pmnuClose", "Close", QKeySequence(Qt::CTRL | Qt::Key_X), "Close");
+
+    RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(RichEdit1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(RichEdit1->viewport()->mapToGlobal(at)); });
+}
