@@ -2,3 +2,14 @@
 // place and run these; none of them pretends to have done anything.
 #include "app/TfrmMain.h"
 
+void TfrmMain::cmdSaveClick() {}
+void TfrmMain::cmdPrintClick() {}
+void TfrmMain::cmdCopyClick() {}
+void TfrmMain::cmdActionClick() {}
+void TfrmMain::mnuCopySettingsClick() {}
+void TfrmMain::cmdGetLastErrorManualClick() {}
+void TfrmMain::cmdCallClick() {}
+void TfrmMain::cmdActionMakeClick() {}
+void TfrmMain::cmdActionListClearClick() {}
+void TfrmMain::cmdActionListDeleteClick() {}
+void TfrmMain::pmnuAGotoCodesClick() {}
