@@ -9,6 +9,8 @@
 #include "platform/win32.h"
 #include "settings/TSettings.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string TypedPrefix(const QString& typed)
@@ -22,6 +24,14 @@ QString Shown(const std::string& prefix)
 }
 
 } // namespace
+
+void TfrmSettings::SelectPrefixes()
+{
+    const TSettings::tagErrorsOptions& errors = Settings->ErrorsOptions;
+    const int prefixes = std::min<int>(lbPrefix->count(), errors.Prefixes.Count());
+    for (int i = 0; i < prefixes; ++i)
+        lbPrefix->SetSelected(i, errors.PrefixSelected[i] != 0);
+}
 
 void TfrmSettings::cmdAddPrefixClick()
 {
