@@ -54,6 +54,7 @@ void TfrmDeclaration::BuildLayout(const std::string& path)
     RichEdit1->setTabChangesFocus(false);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit1->setFocus();
 
     StatusBar1 = new TStatusBar({80, 50}, true, this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

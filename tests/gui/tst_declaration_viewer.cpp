@@ -1,0 +1,297 @@
+// The declaration viewer on its own: the declaring line marked and the caret
+// at its start for every kind of line end and for 8-bit text, the popup
+// commands, and closing.
+#include "support/DeclarationHeaders.h"
+#include "app/TStatusBar.h"
+#include "dialogs/TfrmDeclaration.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace {
+
+const QColor Red(255, 0, 0);
+
+QPointer<TfrmDeclaration> ShowViewer(const CodeEntry& row)
+{
+    QPointer<TfrmDeclaration> viewer = TfrmDeclaration::ForRow(nullptr, row);
+    if (viewer != nullptr) {
+        viewer->show();
+        viewer->activateWindow();
+        if (!QTest::qWaitForWindowActive(viewer))
+            qWarning("the viewer did not become active");
+    }
+    return viewer;
+}
+
+// The text drawn in red, and the pixel size it is drawn with.
+QString RedText(const QTextDocument* document, int* pixelSize = nullptr)
+{
+    QString red;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            const QTextCharFormat format = part.fragment().charFormat();
+            if (format.foreground().color() != Red)
+                continue;
+            red += part.fragment().text();
+            if (pixelSize != nullptr)
+                *pixelSize = QFontInfo(format.font().resolve(document->defaultFont())).pixelSize();
+        }
+    }
+    return red;
+}
+
+bool CaretInView(const QPlainTextEdit* text)
+{
+    return text->viewport()->rect().contains(text->cursorRect().center());
+}
+
+// Lines "// line N" with the declaration on line declared, all ending in
+// lineEnd.
+QByteArray LongHeader(int lines, int declared, const QByteArray& lineEnd)
+{
+    QByteArray bytes;
+    for (int line = 1; line <= lines; ++line) {
+        bytes += line == declared ? QByteArray("#define ERROR_MARKED 5L // the declaration")
+                                  : "// line " + QByteArray::number(line);
+        bytes += lineEnd;
+    }
+    return bytes;
+}
+
+// The declaring line is marked and the caret rests at its start, in view.
+void VerifyMarked(const TestHeader& header, int line)
+{
+    QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", line));
+    QVERIFY(viewer != nullptr);
+    const QString shown = ShownLine(header.Bytes(), line);
+    const QString selected = viewer->DeclarationCursor().selectedText();
+    QCOMPARE(selected.chopped(selected.endsWith(QChar::ParagraphSeparator) ? 1 : 0), shown);
+    QCOMPARE(RedText(viewer->RichEdit1->document()), shown);
+    const QTextCursor caret = viewer->RichEdit1->textCursor();
+    QVERIFY(!caret.hasSelection());
+    QCOMPARE(caret.blockNumber(), line - 1);
+    QCOMPARE(caret.positionInBlock(), 0);
+    QVERIFY(CaretInView(viewer->RichEdit1));
+    delete viewer;
+}
+
+} // namespace
+
+class DeclarationMark : public QObject {
+    Q_OBJECT
+
+private slots:
+    void crLfHeader()
+    {
+        TestHeader header(LongHeader(300, 250, "\r\n"));
+        VerifyMarked(header, 250);
+    }
+
+    void lfHeader()
+    {
+        TestHeader header(LongHeader(300, 250, "\n"));
+        VerifyMarked(header, 250);
+    }
+
+    void mixedLineEndsAndAStrayCr()
+    {
+        // The scan splits at LF only and leaves every CR out; so does the view.
+        TestHeader header("// one\r\n// two\n// th\rree\r\n\n#define ERROR_MARKED 5L\r\n// after\n");
+        VerifyMarked(header, 5);
+    }
+
+    void eightBitTextBeforeAndOnTheLine()
+    {
+        TestHeader header("// caf\xE9 \x80 \x81 \xFF\r\n// \xAB\xBB\r\n"
+                          "#define ERROR_MARKED 5L // \x93quoted\x94 \xA7\r\n// end\r\n");
+        VerifyMarked(header, 3);
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 3));
+        QVERIFY(viewer != nullptr);
+        const QTextDocument* document = viewer->RichEdit1->document();
+        QCOMPARE(document->findBlockByNumber(0).text(), QString::fromUtf8("// café € \u0081 ÿ"));
+        QCOMPARE(RedText(document), QString::fromUtf8("#define ERROR_MARKED 5L // “quoted” §"));
+        delete viewer;
+    }
+
+    void lastLineWithoutLineEnd()
+    {
+        TestHeader header("// one\r\n#define ERROR_MARKED 5L");
+        VerifyMarked(header, 2);
+    }
+
+    void theLineIsTwoPixelsLarger()
+    {
+        TestHeader header("// one\r\n#define ERROR_MARKED 5L\r\n");
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 2));
+        QVERIFY(viewer != nullptr);
+        int marked = 0;
+        RedText(viewer->RichEdit1->document(), &marked);
+        QCOMPARE(marked, QFontInfo(viewer->RichEdit1->document()->defaultFont()).pixelSize() + 2);
+        delete viewer;
+    }
+
+    void aRowBeyondAShrunkFileStaysInTheText()
+    {
+        TestHeader header("// one\r\n");
+        CodeEntry row = header.Row("ERROR_GONE", 1);
+        row.SubItems[ciLineOffset] = "4000";
+        row.SubItems[ciLineLength] = "30";
+        QPointer<TfrmDeclaration> viewer = ShowViewer(row);
+        QVERIFY(viewer != nullptr);
+        QCOMPARE(viewer->RichEdit1->textCursor().position(), viewer->RichEdit1->document()->characterCount() - 1);
+        QVERIFY(RedText(viewer->RichEdit1->document()).isEmpty());
+        delete viewer;
+    }
+
+    void anEmptyHeader()
+    {
+        TestHeader header("");
+        CodeEntry row = header.Row("ERROR_GONE", 1);
+        QPointer<TfrmDeclaration> viewer = ShowViewer(row);
+        QVERIFY(viewer != nullptr);
+        QVERIFY(viewer->RichEdit1->document()->isEmpty());
+        QCOMPARE(viewer->RichEdit1->textCursor().position(), 0);
+        delete viewer;
+    }
+
+    void aHeaderThatCannotBeReadGivesNoViewer()
+    {
+        QTemporaryDir folder;
+        CodeEntry row;
+        row.SubItems[ciHeader] = folder.filePath(QStringLiteral("gone.h")).toStdString();
+        QVERIFY(TfrmDeclaration::ForRow(nullptr, row) == nullptr);
+        row.SubItems[ciHeader] = folder.path().toStdString();
+        QVERIFY(TfrmDeclaration::ForRow(nullptr, row) == nullptr);
+    }
+};
+
+class DeclarationWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionStatusPanelsAndSize()
+    {
+        TestHeader header(LongHeader(5, 4, "\r\n"));
+        QPointer<TfrmDeclaration> viewer = TfrmDeclaration::ForRow(nullptr, header.Row("ERROR_MARKED", 4));
+        QVERIFY(viewer != nullptr);
+        QCOMPARE(viewer->windowTitle(), QString::fromStdString(header.Path()));
+        QCOMPARE(viewer->StatusBar1->PanelText(0), QStringLiteral("Line : 4"));
+        QCOMPARE(viewer->StatusBar1->PanelText(1), QStringLiteral("ERROR_MARKED"));
+        QCOMPARE(viewer->size(), QSize(471, 247));
+        QVERIFY(viewer->windowFlags() & Qt::WindowMaximizeButtonHint);
+        QVERIFY(!(viewer->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QCOMPARE(viewer->RichEdit1->font().pixelSize(), 13);
+        QVERIFY(viewer->RichEdit1->isReadOnly());
+        QCOMPARE(viewer->RichEdit1->lineWrapMode(), QPlainTextEdit::NoWrap);
+        delete viewer;
+    }
+
+    void popupItemsInOrder()
+    {
+        TestHeader header("#define ERROR_MARKED 5L\r\n");
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 1));
+        QVERIFY(viewer != nullptr);
+        QStringList items;
+        for (const QAction* item : viewer->PopupMenu1->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        QCOMPARE(items, (QStringList{"Copy\tCtrl+C", "Select All\tCtrl+A", "-", "Back to declaration\tCtrl+B", "-",
+                                     "Close\tCtrl+X"}));
+        emit viewer->RichEdit1->customContextMenuRequested(QPoint(5, 5));
+        QTRY_VERIFY_WITH_TIMEOUT(viewer->PopupMenu1->isVisible(), 2000);
+        viewer->PopupMenu1->close();
+        delete viewer;
+    }
+};
+
+class DeclarationPopup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void copyIsDisabledWithoutASelection()
+    {
+        TestHeader header("// one\r\n#define ERROR_MARKED 5L\r\n");
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 2));
+        QVERIFY(viewer != nullptr);
+        emit viewer->PopupMenu1->aboutToShow();
+        QVERIFY(!viewer->pmnuCopy->isEnabled());
+        QApplication::clipboard()->setText(QStringLiteral("kept"));
+        QTest::keyClick(viewer->RichEdit1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
+        delete viewer;
+    }
+
+    void selectAllThenCopyTakesTheWholeFile()
+    {
+        TestHeader header("// caf\xE9\r\n#define ERROR_MARKED 5L\r\n// end");
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 2));
+        QVERIFY(viewer != nullptr);
+        QTest::keyClick(viewer->RichEdit1, Qt::Key_A, Qt::ControlModifier);
+        emit viewer->PopupMenu1->aboutToShow();
+        QVERIFY(viewer->pmnuCopy->isEnabled());
+        QTest::keyClick(viewer->RichEdit1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("// café\n#define ERROR_MARKED 5L\n// end"));
+        delete viewer;
+    }
+
+    void backReturnsToTheDeclarationAfterMoving()
+    {
+        TestHeader header(LongHeader(400, 300, "\r\n"));
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 300));
+        QVERIFY(viewer != nullptr);
+        QPlainTextEdit* text = viewer->RichEdit1;
+        QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(text->textCursor().blockNumber(), 1);
+        QCOMPARE(text->verticalScrollBar()->value(), 0);
+
+        QTest::keyClick(text, Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(!text->textCursor().hasSelection());
+        QCOMPARE(text->textCursor().blockNumber(), 299);
+        QCOMPARE(text->textCursor().positionInBlock(), 0);
+        QVERIFY(CaretInView(text));
+        delete viewer;
+    }
+
+    void escapeClosesAndDestroys()
+    {
+        TestHeader header("#define ERROR_MARKED 5L\r\n");
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 1));
+        QVERIFY(viewer != nullptr);
+        QTest::keyClick(viewer->RichEdit1, Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(viewer.isNull(), 2000);
+    }
+
+    void ctrlXClosesAndDestroys()
+    {
+        TestHeader header("#define ERROR_MARKED 5L\r\n");
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 1));
+        QVERIFY(viewer != nullptr);
+        QTest::keyClick(viewer->RichEdit1, Qt::Key_X, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(viewer.isNull(), 2000);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    int failures = 0;
+    DeclarationMark mark;
+    failures += QTest::qExec(&mark, argc, argv);
+    DeclarationWindow window;
+    failures += QTest::qExec(&window, argc, argv);
+    DeclarationPopup popup;
+    failures += QTest::qExec(&popup, argc, argv);
+    return failures;
+}
+
+#include "tst_declaration_viewer.moc"
