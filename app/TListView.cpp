@@ -1,7 +1,9 @@
 #include "app/TListView.h"
 
 #include "app/CodeListModel.h"
+#include "app/DragSource.h"
 
+#include <QDrag>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -92,4 +94,13 @@ void TListView::mouseReleaseEvent(QMouseEvent* event)
     QTreeView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         emit Clicked();
+}
+
+void TListView::startDrag(Qt::DropActions)
+{
+    if (!HasSelection())
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(DragSourceData(*this));
+    drag->exec(Qt::CopyAction);
 }

@@ -30,6 +30,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A drag carries the list's kind, which the drop targets decide on; the
+    // row acted upon at the drop is the list's selected row.
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     CodeListModel* rows = nullptr;

@@ -46,6 +46,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent)
 {
     BuildLayout();
     BindCommands();
+    BindOutputAndActions();
     const TSettings::tagGeneralOptions& options = Settings->GeneralOptions;
 
     tray = std::make_unique<TrayIconState>(Seam<TrayShell>::Get(), RunTrayImages(), AnsiText(windowTitle()),

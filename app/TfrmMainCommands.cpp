@@ -4,12 +4,5 @@
 
 void TfrmMain::cmdSaveClick() {}
 void TfrmMain::cmdPrintClick() {}
-void TfrmMain::cmdCopyClick() {}
-void TfrmMain::cmdActionClick() {}
-void TfrmMain::mnuCopySettingsClick() {}
 void TfrmMain::cmdGetLastErrorManualClick() {}
 void TfrmMain::cmdCallClick() {}
-void TfrmMain::cmdActionMakeClick() {}
-void TfrmMain::cmdActionListClearClick() {}
-void TfrmMain::cmdActionListDeleteClick() {}
-void TfrmMain::pmnuAGotoCodesClick() {}
