@@ -56,12 +56,16 @@ bool DeclarationText::Load(LPCSTR path)
         }
         if (read == 0)
             break;
+        const qsizetype kept = text.size();
+        text.resize(kept + static_cast<qsizetype>(read));
+        QChar* out = text.data() + kept;
         for (DWORD i = 0; i < read; ++i) {
             if (chunk[i] == '\r')
                 droppedAt.push_back(fileSize + i);
             else
-                text.append(QChar(characters[chunk[i]]));
+                *out++ = QChar(characters[chunk[i]]);
         }
+        text.truncate(out - text.constData());
         fileSize += read;
     }
     return true;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextCursor>
 
@@ -155,7 +156,10 @@ private slots:
     void escapeDestroysTheViewerAndTheNextViewingOpensANewOne()
     {
         MainWindowFixture fixture;
+        // The viewer's Escape is its own: it must not also close the program.
+        fixture.Options().EscapeAction = 2;
         TfrmMain& main = fixture.CreateShown();
+        QSignalSpy mainClosed(&main, &TfrmMain::Closed);
         TestHeader header(TwoCodes());
         main.Codes->SetRows({header.Row("ERROR_FIRST", 3)});
         main.ListView1->SelectRow(0);
@@ -172,6 +176,7 @@ private slots:
                         });
         QVERIFY(closedByEscape);
         QVERIFY(first.isNull());
+        QCOMPARE(mainClosed.count(), 0);
         FocusControl(main.ListView1);
         const Seen second = ViewDeclaration([&] { main.pmnuCGotoCodes->trigger(); });
         QCOMPARE(second.mnemonic, QStringLiteral("ERROR_FIRST"));

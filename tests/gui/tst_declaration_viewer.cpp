@@ -196,6 +196,17 @@ private slots:
         delete viewer;
     }
 
+    void tabKeepsTheFocus()
+    {
+        TestHeader header("#define ERROR_MARKED 5L\r\n");
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 1));
+        QVERIFY(viewer != nullptr);
+        QCOMPARE(QApplication::focusWidget(), viewer->RichEdit1);
+        QTest::keyClick(viewer->RichEdit1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), viewer->RichEdit1);
+        delete viewer;
+    }
+
     void popupItemsInOrder()
     {
         TestHeader header("#define ERROR_MARKED 5L\r\n");
