@@ -3,6 +3,7 @@
 #include "app/KeyPreview.h"
 #include "app/MenuShortcuts.h"
 #include "app/TStatusBar.h"
+#include "app/seams/ClipboardService.h"
 #include "catalogue/CodeEntry.h"
 #include "dialogs/DeclarationText.h"
 #include "platform/codepage.h"
@@ -142,7 +143,10 @@ void TfrmDeclaration::PopupMenu1Popup()
 
 void TfrmDeclaration::pmnuCopyClick()
 {
-    RichEdit1->copy();
+    // Lines on the clipboard end in CR LF, as all the program's texts do.
+    QString selected = RichEdit1->textCursor().selectedText();
+    selected.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    Seam<Clipboard>::Get().SetText(Utf8ToAnsi1252(selected.toStdString()));
 }
 
 void TfrmDeclaration::pmnuSelectAllClick()

@@ -2,12 +2,13 @@
 // at its start for every kind of line end and for 8-bit text, the popup
 // commands, and closing.
 #include "support/DeclarationHeaders.h"
+#include "support/FakeClipboard.h"
+#include "support/FakeSeams.h"
 #include "app/TStatusBar.h"
 #include "dialogs/TfrmDeclaration.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QFontInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -235,13 +236,14 @@ private slots:
         QVERIFY(viewer != nullptr);
         emit viewer->PopupMenu1->aboutToShow();
         QVERIFY(!viewer->pmnuCopy->isEnabled());
-        QApplication::clipboard()->setText(QStringLiteral("kept"));
+        FakeClipboard clipboard;
+        ScopedSeam<Clipboard> clipboardSeam(clipboard);
         QTest::keyClick(viewer->RichEdit1, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
+        QVERIFY(clipboard.puts.empty());
         delete viewer;
     }
 
-    void selectAllThenCopyTakesTheWholeFile()
+    void selectAllThenCopyTakesTheWholeFileWithItsLineEnds()
     {
         TestHeader header("// caf\xE9\r\n#define ERROR_MARKED 5L\r\n// end");
         QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 2));
@@ -249,8 +251,10 @@ private slots:
         QTest::keyClick(viewer->RichEdit1, Qt::Key_A, Qt::ControlModifier);
         emit viewer->PopupMenu1->aboutToShow();
         QVERIFY(viewer->pmnuCopy->isEnabled());
+        FakeClipboard clipboard;
+        ScopedSeam<Clipboard> clipboardSeam(clipboard);
         QTest::keyClick(viewer->RichEdit1, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("// café\n#define ERROR_MARKED 5L\n// end"));
+        QCOMPARE(clipboard.puts, std::vector<std::string>{"// caf\xE9\r\n#define ERROR_MARKED 5L\r\n// end"});
         delete viewer;
     }
 
