@@ -3,15 +3,18 @@
 #include "support/SettingsDialogFixture.h"
 #include "app/ApplicationHint.h"
 #include "app/Controls.h"
+#include "app/TListView.h"
 #include "app/TStatusBar.h"
 #include "dialogs/TfrmSettingsListBox.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QHelpEvent>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 
 namespace {
@@ -138,6 +141,42 @@ private slots:
         QVERIFY(!dialog.chkHideAtStart->isEnabled());
         QCOMPARE(fixture.Options().ShowAtStart, BYTE(0));
         QCOMPARE(fixture.Options().UseTray, BYTE(0));
+    }
+};
+
+class DialogOpening : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theSettingsCommandShowsItModally_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("F7") << QStringLiteral("F7");
+        QTest::newRow("tool button") << QStringLiteral("button");
+        QTest::newRow("popup item") << QStringLiteral("popup");
+    }
+
+    void theSettingsCommandShowsItModally()
+    {
+        QFETCH(QString, way);
+        SettingsDialogFixture fixture;
+        TfrmSettings& dialog = fixture.Create();
+        TfrmMain& main = fixture.Main();
+        bool modal = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            modal = QApplication::activeModalWidget() == &dialog;
+            dialog.close();
+        });
+        if (way == QLatin1String("F7")) {
+            FocusControl(main.ListView1);
+            QTest::keyClick(main.ListView1, Qt::Key_F7);
+        } else if (way == QLatin1String("button")) {
+            main.cmdOptions->click();
+        } else {
+            main.pmnuSettings->trigger();
+        }
+        QVERIFY(modal);
+        QVERIFY(!dialog.isVisible());
     }
 };
 
@@ -282,6 +321,8 @@ int main(int argc, char** argv)
     int failures = 0;
     DialogCreation creation;
     failures += QTest::qExec(&creation, argc, argv);
+    DialogOpening opening;
+    failures += QTest::qExec(&opening, argc, argv);
     DialogClosing closing;
     failures += QTest::qExec(&closing, argc, argv);
     DialogHints hints;
