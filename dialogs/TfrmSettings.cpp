@@ -28,7 +28,7 @@ TfrmSettings::TfrmSettings(TfrmMain& main_) : main(main_)
 {
     BuildLayout();
     BindHandlers();
-    keys = new KeyPreview(this, [this](QWidget*, QKeyCombination key) { return FormKeyDown(key); });
+    auto* keys = new KeyPreview(this, [this](QWidget*, QKeyCombination key) { return FormKeyDown(key); });
     keys->Watch(this);
     FormCreate();
 }

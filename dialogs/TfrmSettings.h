@@ -8,7 +8,6 @@
 
 #include <QDialog>
 
-class KeyPreview;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -107,7 +106,6 @@ private:
     void ReportNoNewWindow();
 
     TfrmMain& main;
-    KeyPreview* keys;
 };
 
 // The settings dialog of the run; null outside it.

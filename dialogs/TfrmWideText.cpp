@@ -44,7 +44,7 @@ TfrmWideText::TfrmWideText(QWidget* owner, bool editable_, QString& target_, con
     Edit1->setText(target);
     Edit1->setFocus(Qt::OtherFocusReason);
 
-    keys = new KeyPreview(this, [this](QWidget*, QKeyCombination key) { return FormKeyPress(key); });
+    auto* keys = new KeyPreview(this, [this](QWidget*, QKeyCombination key) { return FormKeyPress(key); });
     keys->Watch(this);
 }
 

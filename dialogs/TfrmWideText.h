@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QString>
 
-class KeyPreview;
 class QLineEdit;
 
 class TfrmWideText : public QDialog {
@@ -30,5 +29,4 @@ private:
 
     bool editable;
     QString& target;
-    KeyPreview* keys;
 };

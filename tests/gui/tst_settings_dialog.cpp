@@ -269,15 +269,6 @@ private slots:
         QVERIFY(fixture.WhileOpen([&] { deleteEnabled = dialog.cmdDeleteHeader->isEnabled(); }));
         QVERIFY(deleteEnabled);
     }
-
-    void theFirstPageCanBeTurnedTo()
-    {
-        SettingsDialogFixture fixture;
-        TfrmSettings& dialog = fixture.Create();
-        dialog.PageControl1->setCurrentWidget(dialog.TabSheet2);
-        dialog.ShowFirstPage();
-        QCOMPARE(dialog.PageControl1->currentWidget(), dialog.TabSheet1);
-    }
 };
 
 class DialogHints : public QObject {
