@@ -4,10 +4,8 @@
 #include "support/DeclarationHeaders.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeSeams.h"
-#include "app/TStatusBar.h"
 #include "dialogs/TfrmDeclaration.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QMenu>
@@ -69,7 +67,8 @@ QByteArray LongHeader(int lines, int declared, const QByteArray& lineEnd)
     return bytes;
 }
 
-// The declaring line is marked and the caret rests at its start, in view.
+// The declaring line is marked, 2 pixels larger, and the caret rests at its
+// start, in view.
 void VerifyMarked(const TestHeader& header, int line)
 {
     QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", line));
@@ -77,7 +76,9 @@ void VerifyMarked(const TestHeader& header, int line)
     const QString shown = ShownLine(header.Bytes(), line);
     const QString selected = viewer->DeclarationCursor().selectedText();
     QCOMPARE(selected.chopped(selected.endsWith(QChar::ParagraphSeparator) ? 1 : 0), shown);
-    QCOMPARE(RedText(viewer->RichEdit1->document()), shown);
+    int markedSize = 0;
+    QCOMPARE(RedText(viewer->RichEdit1->document(), &markedSize), shown);
+    QCOMPARE(markedSize, QFontInfo(viewer->RichEdit1->document()->defaultFont()).pixelSize() + 2);
     const QTextCursor caret = viewer->RichEdit1->textCursor();
     QVERIFY(!caret.hasSelection());
     QCOMPARE(caret.blockNumber(), line - 1);
@@ -130,17 +131,6 @@ private slots:
         VerifyMarked(header, 2);
     }
 
-    void theLineIsTwoPixelsLarger()
-    {
-        TestHeader header("// one\r\n#define ERROR_MARKED 5L\r\n");
-        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 2));
-        QVERIFY(viewer != nullptr);
-        int marked = 0;
-        RedText(viewer->RichEdit1->document(), &marked);
-        QCOMPARE(marked, QFontInfo(viewer->RichEdit1->document()->defaultFont()).pixelSize() + 2);
-        delete viewer;
-    }
-
     void aRowBeyondAShrunkFileStaysInTheText()
     {
         TestHeader header("// one\r\n");
@@ -162,65 +152,6 @@ private slots:
         QVERIFY(viewer != nullptr);
         QVERIFY(viewer->RichEdit1->document()->isEmpty());
         QCOMPARE(viewer->RichEdit1->textCursor().position(), 0);
-        delete viewer;
-    }
-
-    void aHeaderThatCannotBeReadGivesNoViewer()
-    {
-        QTemporaryDir folder;
-        CodeEntry row;
-        row.SubItems[ciHeader] = folder.filePath(QStringLiteral("gone.h")).toStdString();
-        QVERIFY(TfrmDeclaration::ForRow(nullptr, row) == nullptr);
-        row.SubItems[ciHeader] = folder.path().toStdString();
-        QVERIFY(TfrmDeclaration::ForRow(nullptr, row) == nullptr);
-    }
-};
-
-class DeclarationWindow : public QObject {
-    Q_OBJECT
-
-private slots:
-    void captionStatusPanelsAndSize()
-    {
-        TestHeader header(LongHeader(5, 4, "\r\n"));
-        QPointer<TfrmDeclaration> viewer = TfrmDeclaration::ForRow(nullptr, header.Row("ERROR_MARKED", 4));
-        QVERIFY(viewer != nullptr);
-        QCOMPARE(viewer->windowTitle(), QString::fromStdString(header.Path()));
-        QCOMPARE(viewer->StatusBar1->PanelText(0), QStringLiteral("Line : 4"));
-        QCOMPARE(viewer->StatusBar1->PanelText(1), QStringLiteral("ERROR_MARKED"));
-        QCOMPARE(viewer->size(), QSize(471, 247));
-        QVERIFY(viewer->windowFlags() & Qt::WindowMaximizeButtonHint);
-        QVERIFY(!(viewer->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QCOMPARE(viewer->RichEdit1->font().pixelSize(), 13);
-        QVERIFY(viewer->RichEdit1->isReadOnly());
-        QCOMPARE(viewer->RichEdit1->lineWrapMode(), QPlainTextEdit::NoWrap);
-        delete viewer;
-    }
-
-    void tabKeepsTheFocus()
-    {
-        TestHeader header("#define ERROR_MARKED 5L\r\n");
-        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 1));
-        QVERIFY(viewer != nullptr);
-        QCOMPARE(QApplication::focusWidget(), viewer->RichEdit1);
-        QTest::keyClick(viewer->RichEdit1, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), viewer->RichEdit1);
-        delete viewer;
-    }
-
-    void popupItemsInOrder()
-    {
-        TestHeader header("#define ERROR_MARKED 5L\r\n");
-        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 1));
-        QVERIFY(viewer != nullptr);
-        QStringList items;
-        for (const QAction* item : viewer->PopupMenu1->actions())
-            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        QCOMPARE(items, (QStringList{"Copy\tCtrl+C", "Select All\tCtrl+A", "-", "Back to declaration\tCtrl+B", "-",
-                                     "Close\tCtrl+X"}));
-        emit viewer->RichEdit1->customContextMenuRequested(QPoint(5, 5));
-        QTRY_VERIFY_WITH_TIMEOUT(viewer->PopupMenu1->isVisible(), 2000);
-        viewer->PopupMenu1->close();
         delete viewer;
     }
 };
@@ -302,8 +233,6 @@ int main(int argc, char** argv)
     int failures = 0;
     DeclarationMark mark;
     failures += QTest::qExec(&mark, argc, argv);
-    DeclarationWindow window;
-    failures += QTest::qExec(&window, argc, argv);
     DeclarationPopup popup;
     failures += QTest::qExec(&popup, argc, argv);
     return failures;
