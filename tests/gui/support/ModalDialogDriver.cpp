@@ -20,8 +20,13 @@ void ModalDialogDriver::Poll(int remainingMs)
 {
     // The driver is the timer's context: a poll never outlives it.
     QTimer::singleShot(PollIntervalMs, this, [this, remainingMs] {
+        // The dialog is acted on once it is the active window, so its focus
+        // is where the user would find it.
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible()) {
+        const bool shown = modal != nullptr && modal->isVisible();
+        if (shown && (modal->isActiveWindow() || remainingMs <= 0)) {
+            if (!modal->isActiveWindow())
+                qWarning("the modal dialog did not become active");
             dialog = modal;
             acted = true;
             act(*modal);

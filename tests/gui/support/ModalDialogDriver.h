@@ -1,6 +1,7 @@
-// Drives the modal dialog a command opens: once the dialog is up, act on it
-// (tick boxes, press keys), typically ending with closing it. Nothing waits
-// for ever: a dialog that does not show within the timeout is reported.
+// Drives the modal dialog a command opens: once the dialog is up and active,
+// act on it (tick boxes, press keys), typically ending with closing it.
+// Nothing waits for ever: a dialog that does not show within the timeout is
+// reported, and one that does not become active is acted on all the same.
 #pragma once
 
 #include <QObject>
