@@ -46,6 +46,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent)
 {
     BuildLayout();
     BindCommands();
+    BindLastErrorPanel();
+    BindSaveAndPrint();
     BindOutputAndActions();
     const TSettings::tagGeneralOptions& options = Settings->GeneralOptions;
 

@@ -1,7 +1,9 @@
 // A main window over default settings, with the tray, the beep, the About
-// box and the message boxes faked. Change Settings before Create().
+// box, the message boxes, the save dialog and the printer faked. Change
+// Settings before Create().
 #pragma once
 
+#include "FakeSavePrint.h"
 #include "FakeSeams.h"
 #include "app/TfrmMain.h"
 #include "catalogue/CodeEntry.h"
@@ -26,6 +28,9 @@ public:
     FakeBeep beep;
     FakeAboutBox about;
     FakeMessageBoxes boxes;
+    // Cancels every save, and has no default printer unless told.
+    FakeFileSaveDialog saveDialog;
+    FakePrinter printer;
 
 private:
     TSettings settings{nullptr};
@@ -34,6 +39,8 @@ private:
     ScopedSeam<SystemBeep> beepSeam{beep};
     ScopedSeam<AboutBoxService> aboutSeam{about};
     ScopedSeam<MessageBoxService> boxSeam{boxes};
+    ScopedSeam<FileSaveDialog> saveDialogSeam{saveDialog};
+    ScopedSeam<PrinterService> printerSeam{printer};
     std::unique_ptr<TfrmMain> window;
 };
 
