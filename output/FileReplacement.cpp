@@ -1,5 +1,6 @@
 #include "output/FileReplacement.h"
 
+#include "platform/file_access.h"
 #include "platform/win32.h"
 
 #include <algorithm>
@@ -73,7 +74,9 @@ bool WriteFileReplacing(LPCSTR fileName, std::string_view bytes)
     const HANDLE file = CreateTemporary(fileName, temporary);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    if (!WriteAll(file, bytes) || !FlushFileBuffers(file)) {
+    // The rights go over before the text goes in, so a private file's text
+    // is never readable to others on the way.
+    if (!CopyFileAccess(fileName, temporary.c_str()) || !WriteAll(file, bytes) || !FlushFileBuffers(file)) {
         Discard(file, temporary);
         return false;
     }

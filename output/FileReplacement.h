@@ -2,7 +2,8 @@
 // under the chosen name: the bytes go into a new temporary file in the same
 // folder, which replaces the chosen file only once it is complete and
 // flushed. The temporary file is created new, so no other file of the
-// folder is ever overwritten on the way.
+// folder is ever overwritten on the way, and it takes the access rights of
+// the file it replaces.
 #pragma once
 
 #include "platform/win32_types.h"

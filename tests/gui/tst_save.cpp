@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,6 +148,18 @@ private slots:
         main->cmdSaveClick();
         QCOMPARE(ReadAll(File("old.txt")), QByteArray("new\r\n"));
         QVERIFY(fixture->boxes.shown.empty());
+    }
+
+    void linkIsWrittenThroughAndKept()
+    {
+        WriteAll(File("real.txt"), "old\r\n");
+        QVERIFY(QFile::link(File("real.txt"), File("link.txt")));
+        main->txtOutput->setPlainText(QStringLiteral("through"));
+        FocusControl(main->txtOutput);
+        dialog->answers = {File("link.txt")};
+        main->cmdSaveClick();
+        QVERIFY(QFileInfo(File("link.txt")).isSymLink());
+        QCOMPARE(ReadAll(File("real.txt")), QByteArray("through\r\n"));
     }
 
     void failedWriteLeavesNoFileAndShowsTheError()

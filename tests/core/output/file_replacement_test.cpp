@@ -91,6 +91,16 @@ TEST_F(FileReplacement, ReplacesAnExistingFileWhole)
     EXPECT_EQ(Read(target), "short\r\n");
 }
 
+TEST_F(FileReplacement, ReplacedFileKeepsItsAccessRights)
+{
+    namespace fs = std::filesystem;
+    Write(target, "private");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(WriteFileReplacing(target.c_str(), "still private\r\n"));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Read(target), "still private\r\n");
+}
+
 TEST_F(FileReplacement, EmptyBytesGiveAnEmptyFile)
 {
     Write(target, "old");
