@@ -106,6 +106,16 @@ private slots:
         QCOMPARE(fixture->boxes.shown[0].flags & MB_ICONMASK, MB_ICONERROR);
     }
 
+    void jobThatCannotStartIsReported()
+    {
+        printer->pdfFile = folder->filePath(QStringLiteral("missing/job.pdf"));
+        main->txtOutput->setPlainText(QStringLiteral("x"));
+        FocusControl(main->txtOutput);
+        main->cmdPrintClick();
+        QCOMPARE(fixture->boxes.shown.size(), size_t(1));
+        QCOMPARE(fixture->boxes.shown[0].text, std::string("Printing failed"));
+    }
+
     void shortTextIsOnePage()
     {
         main->ShowSystemMessage(2);
