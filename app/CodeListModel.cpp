@@ -3,8 +3,6 @@
 #include "app/Images.h"
 #include "platform/codepage.h"
 
-#include <algorithm>
-#include <numeric>
 #include <utility>
 
 CodeListModel::CodeListModel(QStringList captions_, QObject* parent)
@@ -80,23 +78,17 @@ void CodeListModel::Clear()
     SetRows({});
 }
 
-void CodeListModel::Sort(const std::function<int(const CodeEntry& first, const CodeEntry& second)>& compare)
+void CodeListModel::Reorder(const std::vector<std::size_t>& order)
 {
-    // The rows are large; order their positions and move each row once.
-    std::vector<std::size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return compare(rows[a], rows[b]) < 0; });
-
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> newPosition(rows.size());
-    std::vector<CodeEntry> sorted;
-    sorted.reserve(rows.size());
+    std::vector<CodeEntry> reordered;
+    reordered.reserve(rows.size());
     for (std::size_t position = 0; position < order.size(); ++position) {
         newPosition[order[position]] = static_cast<int>(position);
-        sorted.push_back(std::move(rows[order[position]]));
+        reordered.push_back(std::move(rows[order[position]]));
     }
-    rows = std::move(sorted);
+    rows = std::move(reordered);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());

@@ -9,7 +9,6 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include <functional>
 #include <vector>
 
 class CodeListModel : public QAbstractTableModel {
@@ -33,10 +32,9 @@ public:
     void Append(CodeEntry row);
     void Remove(int i);
     void Clear();
-    // Puts the rows in the order of compare (negative: first goes before
-    // second); rows that compare equal keep their order. The selected and
-    // the focused row stay with their rows.
-    void Sort(const std::function<int(const CodeEntry& first, const CodeEntry& second)>& compare);
+    // Puts row order[i] at position i, for a permutation order of the
+    // rows. The selected and the focused row stay with their rows.
+    void Reorder(const std::vector<std::size_t>& order);
 
 private:
     QStringList captions;

@@ -14,7 +14,6 @@
 #include <memory>
 
 class CodeListModel;
-struct CodeEntry;
 struct SearchSettings;
 class KeyPreview;
 class OutputPaneBinding;
@@ -101,7 +100,6 @@ public:
     // The catalogue: sorting both lists by a clicked column, the code list's
     // popup, and the search in the code list.
     void ListViewColumnClick(TListView* sender, int column);
-    int ListViewCompare(const CodeEntry& item1, const CodeEntry& item2, int sortColumn) const;
     void pmnuCListPopup();
     // Selects the next matching row, or tells why there is none.
     bool FindCode(const SearchSettings& settings, QWidget* messageOwner);

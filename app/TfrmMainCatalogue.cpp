@@ -3,12 +3,12 @@
 #include "app/TfrmMain.h"
 
 #include "app/CodeListModel.h"
+#include "app/ColumnOrder.h"
 #include "app/Controls.h"
 #include "app/SettingsDialogLink.h"
 #include "app/TListView.h"
 #include "app/TStatusBar.h"
 #include "app/seams/MessageBoxService.h"
-#include "catalogue/CompareCodeRows.h"
 #include "catalogue/ScanHeader.h"
 #include "platform/win32.h"
 #include "settings/TSettings.h"
@@ -134,16 +134,9 @@ void TfrmMain::cmdLoadClick()
 
 void TfrmMain::ListViewColumnClick(TListView* sender, int column)
 {
-    const int sortColumn = column - 1;
-    sender->Model()->Sort([this, sortColumn](const CodeEntry& item1, const CodeEntry& item2) {
-        return ListViewCompare(item1, item2, sortColumn);
-    });
+    CodeListModel* rows = sender->Model();
+    rows->Reorder(ColumnOrder(rows->Rows(), column - 1, SortAscending));
     SortAscending = !SortAscending;
-}
-
-int TfrmMain::ListViewCompare(const CodeEntry& item1, const CodeEntry& item2, int sortColumn) const
-{
-    return CompareCodeRows(item1, item2, sortColumn, SortAscending);
 }
 
 void TfrmMain::pmnuCListPopup()

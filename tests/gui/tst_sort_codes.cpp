@@ -2,14 +2,19 @@
 // alternates across them, and the code list's popup menu.
 #include "support/CatalogueFixture.h"
 #include "app/CodeListModel.h"
+#include "app/ColumnOrder.h"
 #include "app/Controls.h"
 #include "app/TListView.h"
+#include "catalogue/CompareCodeRows.h"
 
 #include <QAction>
 #include <QHeaderView>
 #include <QTabWidget>
 #include <QMenu>
 #include <QTest>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -99,6 +104,37 @@ private slots:
     }
 };
 
+// The order read from keys computed once must be the order of the row
+// comparison itself, also for texts the scanner never writes.
+class ColumnOrderAsTheRowComparison : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyColumnBothDirections()
+    {
+        const char* const texts[] = {"", "-", "0", "-0", "7", "-7", "10", "9", "12abc", "-2147483648",
+                                     "2147483647", "4294967295", "99999999999999999999999", "-99999999999999999999",
+                                     "b", "A", "a", " 5"};
+        std::vector<CodeEntry> rows;
+        for (const char* text : texts) {
+            CodeEntry row;
+            row.Mnemonic = text;
+            row.SubItems.fill(text);
+            rows.push_back(row);
+        }
+        for (int column = -1; column < CodeEntrySubItemCount; ++column) {
+            for (bool ascending : {false, true}) {
+                std::vector<std::size_t> expected(rows.size());
+                std::iota(expected.begin(), expected.end(), std::size_t{0});
+                std::stable_sort(expected.begin(), expected.end(), [&](std::size_t a, std::size_t b) {
+                    return CompareCodeRows(rows[a], rows[b], column, ascending) < 0;
+                });
+                QCOMPARE(ColumnOrder(rows, column, ascending), expected);
+            }
+        }
+    }
+};
+
 class CodeListPopup : public QObject {
     Q_OBJECT
 
@@ -153,6 +189,8 @@ int main(int argc, char** argv)
     int failures = 0;
     ColumnSort sort;
     failures += QTest::qExec(&sort, argc, argv);
+    ColumnOrderAsTheRowComparison order;
+    failures += QTest::qExec(&order, argc, argv);
     CodeListPopup popup;
     failures += QTest::qExec(&popup, argc, argv);
     return failures;
