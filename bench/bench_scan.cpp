@@ -1,0 +1,46 @@
+// The header scan alone, over each workload, into the rows a load keeps.
+#include "support/Workloads.h"
+
+#include "catalogue/ScanHeader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+void ScanHeaders(benchmark::State& state, int workload)
+{
+    const Workload& w = WorkloadByIndex(workload);
+    if (!UsableWorkload(state, w))
+        return;
+    const SelectedList prefixes(w.Prefixes);
+    std::vector<CodeEntry> rows;
+    const CodeSink sink = [&rows](CodeEntry&& row) { rows.push_back(std::move(row)); };
+    std::size_t found = 0;
+    for (auto _ : state) {
+        for (const std::string& path : w.Headers) {
+            if (ScanHeader(path.c_str(), prefixes.List, prefixes.Selected(), sink) != 0) {
+                state.SkipWithError(("cannot scan " + path).c_str());
+                return;
+            }
+        }
+        found = rows.size();
+        // Freeing the rows is the next load's work, not this scan's.
+        state.PauseTiming();
+        rows = {};
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(w.Bytes) * state.iterations());
+    state.counters["rows"] = static_cast<double>(found);
+    state.counters["rows_per_second"] = benchmark::Counter(static_cast<double>(found),
+                                                           benchmark::Counter::kIsIterationInvariantRate);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(ScanHeaders, W1, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ScanHeaders, W2, 1)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,128 @@
+"""Prints the one table of bench/run from the JSON files of the benchmark
+programs in the folder given: medians of the repetitions, the scan set
+against grep and cat, and every target with whether it was met.
+
+Times are wall-clock ("real") and the processor time of the measuring
+thread, or of the child process for grep and cat ("cpu"). The ratios to grep
+and cat are judged on processor time, which other programs on a shared
+machine do not inflate; every other target on real time."""
+
+import json
+import os
+import sys
+
+
+def load(folder):
+    results = {}
+    for name in sorted(os.listdir(folder)):
+        if not name.endswith(".json"):
+            continue
+        with open(os.path.join(folder, name)) as f:
+            data = json.load(f)
+        for b in data.get("benchmarks", []):
+            key = b.get("run_name", b["name"]).removesuffix("/manual_time")
+            key = key.removesuffix("/iterations:1")
+            if b.get("run_type") == "aggregate" and b.get("aggregate_name") != "median":
+                continue
+            results[key] = b
+    return results
+
+
+def ms(b, field):
+    scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b.get("time_unit", "ns")]
+    return b[field] * scale
+
+
+def fmt_ms(value):
+    if value is None:
+        return "-"
+    return f"{value:,.1f} ms" if value < 100 else f"{value:,.0f} ms"
+
+
+def main(folder):
+    r = load(folder)
+    rows = []  # (measure, real, cpu, figures, target, met)
+
+    def get(key):
+        b = r.get(key)
+        if b is None:
+            rows.append((key, "-", "-", "not run", "", "?"))
+            return None
+        if b.get("error_occurred"):
+            rows.append((key, "-", "-", "skipped: " + b.get("error_message", ""), "", "?"))
+            return None
+        return b
+
+    def timed(label, key, target_ms=None, figures=""):
+        b = get(key)
+        if b is None:
+            return None
+        real, cpu = ms(b, "real_time"), ms(b, "cpu_time")
+        target = f"<= {target_ms:,} ms" if target_ms else ""
+        met = ("yes" if real <= target_ms else "NO") if target_ms else ""
+        rows.append((label, fmt_ms(real), fmt_ms(cpu), figures, target, met))
+        return b
+
+    for w in ("W1", "W2"):
+        b = r.get(f"ScanHeaders/{w}")
+        figures = ""
+        if b and not b.get("error_occurred"):
+            figures = (f"{b['rows']:,.0f} rows, {b['bytes_per_second'] / 1e6:,.0f} MB/s, "
+                       f"{b['rows_per_second'] / 1e6:,.2f} M rows/s")
+        timed(f"1 ScanHeader {w}", f"ScanHeaders/{w}", figures=figures)
+    for peer in ("Grep", "Cat"):
+        for w in ("W1", "W2"):
+            b = get(f"{peer}/{w}")
+            if b is None:
+                continue
+            label = "grep -Ei" if peer == "Grep" else "cat >/dev/null"
+            extra = f", {b['lines']:,.0f} lines" if "lines" in b else ""
+            rows.append((f"  {label} {w}", fmt_ms(ms(b, "real_time")), fmt_ms(b["child_cpu"] * 1e3),
+                         f"{b['bytes_per_second'] / 1e6:,.0f} MB/s{extra}", "", ""))
+    scan = r.get("ScanHeaders/W2")
+    for peer, limit, target in (("Grep", 1.0, "< 1 (cpu)"), ("Cat", 2.0, "<= 2 (cpu)")):
+        b = r.get(f"{peer}/W2")
+        if not scan or not b or scan.get("error_occurred") or b.get("error_occurred"):
+            continue
+        real_ratio = ms(scan, "real_time") / ms(b, "real_time")
+        cpu_ratio = ms(scan, "cpu_time") / (b["child_cpu"] * 1e3)
+        met = cpu_ratio < limit if limit == 1.0 else cpu_ratio <= limit
+        rows.append((f"  scan W2 / {peer.lower()} W2", f"{real_ratio:.2f}x", f"{cpu_ratio:.2f}x", "", target,
+                     "yes" if met else "NO"))
+
+    timed("2 Load W1 into the window", "Load/W1", 50)
+    timed("2 Load W2 into the window", "Load/W2", 1000)
+    for column in ("Mnemonic", "Code", "Facility", "Severity", "N", "Header", "Line"):
+        timed(f"3 Sort W2 by {column}, window", f"SortColumn/{column}", 300)
+    for column in ("Mnemonic", "Code", "Facility", "Severity", "N", "Header", "Line"):
+        timed(f"3 Sort W2 by {column}, CompareCodeRows", f"SortByColumn/{column}")
+    timed("4 SearchCodes W2 worst case, mnemonic", "SearchNotFound/Mnemonic", 50)
+    timed("4 SearchCodes W2 worst case, code", "SearchNotFound/Code", 50)
+    timed("5 Settings save, 2000 headers + 200 prefixes", "SaveLongLists")
+    timed("5 Settings load, 2000 headers + 200 prefixes", "LoadLongLists")
+    b = timed("6 Start-up to the first window (Xvfb)", "StartupToFirstWindow", 500)
+    if b is not None:
+        label, real, _, figures, target, met = rows[-1]
+        rows[-1] = (label, real, fmt_ms(b["child_cpu"] * 1e3), figures, target, met)
+    b = get("MemoryAfterW2Load")
+    if b is not None:
+        rows.append(("7 Peak memory of the W2 load, per row", "", "",
+                     f"{b['bytes_per_row']:,.0f} B/row: {b['text_per_row']:,.0f} text + "
+                     f"{b['beyond_text_per_row']:,.0f} beyond ({b['rows']:,.0f} rows)",
+                     "<= 150 B/row beyond", "yes" if b["beyond_text_per_row"] <= 150 else "NO"))
+
+    header = ("Measure", "Real", "CPU", "Figures", "Target", "Met")
+    widths = [max(len(str(row[i])) for row in rows + [header]) for i in range(len(header))]
+    align = ["<", ">", ">", "<", "<", "<"]
+
+    def line(row):
+        return " | ".join(f"{str(c):{a}{w}}" for c, a, w in zip(row, align, widths)).rstrip()
+
+    print(line(header))
+    print("-+-".join("-" * w for w in widths))
+    for row in rows:
+        print(line(row))
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
