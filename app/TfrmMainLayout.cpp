@@ -1,5 +1,6 @@
 // The main window's controls, as laid out: positions and sizes in pixels.
 #include "app/TfrmMain.h"
+#include "app/DesignedLayout.h"
 
 #include "app/ApplicationHint.h"
 #include "app/CodeListModel.h"
@@ -29,13 +30,6 @@ constexpr int ClientHeight = 279;
 constexpr int ToolBarHeight = 33;
 constexpr int ManualPanelHeight = 37;
 
-template <class Control>
-Control* Named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
 QAction* AddItem(QMenu* menu, const char* name, const char* text, const QKeySequence& key = {})
 {
     QAction* item = Named(menu->addAction(QString::fromLatin1(text)), name);
@@ -62,15 +56,6 @@ public:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
-
-QFont WindowFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(15);
-    return font;
-}
 
 } // namespace
 
@@ -280,7 +265,7 @@ void TfrmMain::BuildLayout()
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vantrel"));
     setWindowIcon(AppIcon());
-    setFont(WindowFont());
+    setFont(DesignedWindowFont());
 
     BuildMenus();
     BuildToolBar();

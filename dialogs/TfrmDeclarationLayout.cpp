@@ -1,5 +1,6 @@
 // The declaration viewer's controls, as laid out: sizes in pixels.
 #include "dialogs/TfrmDeclaration.h"
+#include "app/DesignedLayout.h"
 
 #include "app/MenuShortcuts.h"
 #include "app/TStatusBar.h"
@@ -16,15 +17,6 @@ namespace {
 
 constexpr int WindowWidth = 471;
 constexpr int WindowHeight = 247;
-
-QFont ViewerFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(13);
-    return font;
-}
 
 QAction* AddItem(QMenu* menu, const char* name, const char* text, const QKeySequence& key, const char* hint)
 {
@@ -43,7 +35,7 @@ void TfrmDeclaration::BuildLayout(const std::string& path)
     setWindowTitle(QString::fromStdString(Ansi1252ToUtf8(path)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(ViewerFont());
+    setFont(DesignedSmallFont());
 
     RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));

@@ -1,6 +1,7 @@
 // The search window's controls, as laid out: positions and sizes in pixels
 // of its 293 x 112 client area.
 #include "dialogs/TfrmFind.h"
+#include "app/DesignedLayout.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,26 +11,10 @@
 namespace {
 
 template <class Control>
-Control* Named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-template <class Control>
 Control* Place(Control* control, const char* name, int left, int top, int width, int height)
 {
     Named(control, name)->setGeometry(left, top, width, height);
     return control;
-}
-
-QFont WindowFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(15);
-    return font;
 }
 
 } // namespace
@@ -38,7 +23,7 @@ void TfrmFind::BuildLayout()
 {
     setObjectName(QStringLiteral("frmFind"));
     setWindowTitle(QStringLiteral("Search for... (F3)"));
-    setFont(WindowFont());
+    setFont(DesignedWindowFont());
     setFixedSize(293, 112);
     move(230, 113);
 

@@ -1,5 +1,6 @@
 // The settings dialog's controls, as laid out: positions and sizes in pixels.
 #include "dialogs/TfrmSettings.h"
+#include "app/DesignedLayout.h"
 
 #include "app/ApplicationHint.h"
 #include "app/Controls.h"
@@ -38,22 +39,6 @@ constexpr int ButtonLeft = 213;
 constexpr int ListLeft = 8;
 constexpr int ListTop = 16;
 constexpr int ListWidth = 201;
-
-template <class Control>
-Control* Named(Control* control, const char* name)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-QFont WindowFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(15);
-    return font;
-}
 
 TSpeedButton* Button(QWidget* parent, const char* name, int top, const char* hint, const char* picture)
 {
@@ -150,7 +135,7 @@ void TfrmSettings::BuildLayout()
     LoadDialogPictures();
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(QStringLiteral("Settings"));
-    setFont(WindowFont());
+    setFont(DesignedWindowFont());
     setFixedSize(ClientWidth, ClientHeight);
     setSizeGripEnabled(false);
 

@@ -1,4 +1,5 @@
 #include "dialogs/TfrmWideText.h"
+#include "app/DesignedLayout.h"
 
 #include "app/KeyPreview.h"
 
@@ -11,15 +12,6 @@ namespace {
 constexpr int ClientWidth = 424;
 constexpr int ClientHeight = 41;
 
-QFont WindowFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(13);
-    return font;
-}
-
 } // namespace
 
 TfrmWideText::TfrmWideText(QWidget* owner, bool editable_, QString& target_, const QString& caption)
@@ -28,7 +20,7 @@ TfrmWideText::TfrmWideText(QWidget* owner, bool editable_, QString& target_, con
 {
     setObjectName(QStringLiteral("frmWideText"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(WindowFont());
+    setFont(DesignedSmallFont());
     setWindowTitle(caption);
     setFixedSize(ClientWidth, ClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
