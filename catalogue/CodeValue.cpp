@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <iterator>
-#include <utility>
 
 namespace {
 
@@ -23,19 +22,21 @@ const char* FacilityName(DWORD facilityNumber)
     return "UNKNOWN_?";
 }
 
-DecodedCode DecodeCodeValue(DWORD value)
+std::string_view CodeText(DWORD value, CodeDigits& digits)
 {
-    const bool severe = (value & kSeverityBit) != 0;
     // The absolute value of the signed reading; 0x80000000 has no positive
     // counterpart in 32 bits and keeps its sign.
-    std::string code;
-    if (value == kSeverityBit) {
-        code = "-2147483648";
-    } else {
-        char digits[16];
-        const DWORD magnitude = severe ? 0u - value : value;
-        code.assign(digits, std::to_chars(digits, digits + sizeof digits, magnitude).ptr);
-    }
-    return DecodedCode{std::move(code), FacilityName((value >> 16) & 0x1FFFu), severe ? "1" : "0",
-                       severe ? 2 : 1};
+    if (value == kSeverityBit)
+        return "-2147483648";
+    const DWORD magnitude = IsSevere(value) ? 0u - value : value;
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr;
+    return std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data()));
+}
+
+DecodedCode DecodeCodeValue(DWORD value)
+{
+    const bool severe = IsSevere(value);
+    CodeDigits digits;
+    return DecodedCode{std::string(CodeText(value, digits)), FacilityName((value >> 16) & 0x1FFFu),
+                       severe ? "1" : "0", severe ? 2 : 1};
 }

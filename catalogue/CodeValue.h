@@ -3,7 +3,9 @@
 
 #include "platform/win32_types.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 // The facility name of bits 16..28 of a value; facilities past 15 share one
 // name.
@@ -17,3 +19,14 @@ struct DecodedCode {
 };
 
 DecodedCode DecodeCodeValue(DWORD value);
+
+// The Code text of a value, written into digits; the same text as
+// DecodeCodeValue's, without a string of its own.
+using CodeDigits = std::array<char, 12>;
+std::string_view CodeText(DWORD value, CodeDigits& digits);
+
+// Severity and image index of a value, as DecodeCodeValue gives them.
+inline bool IsSevere(DWORD value)
+{
+    return (value & 0x80000000u) != 0;
+}

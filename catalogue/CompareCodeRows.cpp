@@ -5,12 +5,9 @@
 #include <cstdint>
 #include <string>
 
-namespace {
-
-// The leading integer of a row's text, as the scanner writes it. Read in 64
-// bits so that offsets past 2 GiB still order correctly; every value that
-// fits 32 bits orders exactly as in 32 bits.
-std::int64_t NumberOf(const std::string& text)
+// Read in 64 bits so that offsets past 2 GiB still order correctly; every
+// value that fits 32 bits orders exactly as in 32 bits.
+std::int64_t SortNumber(std::string_view text)
 {
     std::size_t i = 0;
     const bool negative = i < text.size() && text[i] == '-';
@@ -23,6 +20,8 @@ std::int64_t NumberOf(const std::string& text)
     return negative ? -value : value;
 }
 
+namespace {
+
 int CompareKeys(const CodeEntry& first, const CodeEntry& second, unsigned column)
 {
     if (column >= CodeEntrySubItemCount)
@@ -31,8 +30,8 @@ int CompareKeys(const CodeEntry& first, const CodeEntry& second, unsigned column
     const std::string& b = second.SubItems[column];
     if (column == ciFacility || column == ciHeader)
         return lstrcmpA(a.c_str(), b.c_str());
-    const std::int64_t x = NumberOf(a);
-    const std::int64_t y = NumberOf(b);
+    const std::int64_t x = SortNumber(a);
+    const std::int64_t y = SortNumber(b);
     return (x > y) - (x < y);
 }
 

@@ -1,6 +1,5 @@
 #include "ScanHeader.h"
 
-#include "CodeValue.h"
 #include "DefineLine.h"
 #include "HeaderLineReader.h"
 #include "PrefixSet.h"
@@ -9,11 +8,7 @@
 #include "platform/win32.h"
 #include "text/TStringsStorage.h"
 
-#include <charconv>
-#include <cstdint>
 #include <new>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -33,28 +28,7 @@ private:
     HANDLE handle_;
 };
 
-void AssignDecimal(std::string& target, std::uint64_t number)
-{
-    char digits[24];
-    target.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
-}
-
-// What a row needs from its line, kept small until the whole file was read.
-struct FoundCode {
-    std::size_t NameStart; // in the scan's name store
-    std::size_t NameLength;
-    DWORD Value;
-    std::uint64_t Line;
-    std::uint64_t Offset;
-    std::uint64_t Length;
-};
-
-struct FoundCodes {
-    std::string Names;
-    std::vector<FoundCode> Codes;
-};
-
-DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, FoundCodes& found)
+DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, CodeTable& rows)
 {
     HeaderLineReader reader(file);
     HeaderLine line{};
@@ -65,36 +39,15 @@ DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, FoundCodes& found)
     // Only a line with a '#' can declare a code.
     do {
         DefinedCode code{};
-        if (ParseDefineLine(line.Text, line.Length, prefixes, code)) {
-            found.Codes.push_back(
-                FoundCode{found.Names.size(), code.Name.size(), code.Value, line.Number, line.Offset, line.Length});
-            found.Names += code.Name;
-        }
+        if (ParseDefineLine(line.Text, line.Length, prefixes, code))
+            rows.Add(code.Name, code.Value, line.Number, line.Offset, line.Length);
     } while (reader.NextWithHash(line));
     return reader.Error();
 }
 
-CodeEntry MakeEntry(const FoundCodes& found, std::size_t index, LPCSTR path)
-{
-    const FoundCode& code = found.Codes[index];
-    DecodedCode decoded = DecodeCodeValue(code.Value);
-    CodeEntry entry;
-    entry.Mnemonic.assign(found.Names, code.NameStart, code.NameLength);
-    entry.ImageIndex = decoded.ImageIndex;
-    entry.SubItems[ciCode] = std::move(decoded.Code);
-    entry.SubItems[ciFacility] = decoded.Facility;
-    entry.SubItems[ciSeverity] = decoded.Severity;
-    AssignDecimal(entry.SubItems[ciN], index + 1);
-    entry.SubItems[ciHeader] = path;
-    AssignDecimal(entry.SubItems[ciLine], code.Line);
-    AssignDecimal(entry.SubItems[ciLineOffset], code.Offset);
-    AssignDecimal(entry.SubItems[ciLineLength], code.Length);
-    return entry;
-}
-
 } // namespace
 
-DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefixSelected, const CodeSink& sink)
+DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefixSelected, CodeTable& rows)
 {
     if (prefixes.Count() == 0)
         return kNoPrefixes;
@@ -107,12 +60,30 @@ DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefi
     FileHandle file(handle);
 
     try {
-        FoundCodes found;
+        rows.StartHeader(path);
+    } catch (const std::bad_alloc&) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    DWORD result = 0;
+    try {
         const PrefixSet selected(prefixes, prefixSelected);
-        if (const DWORD result = ScanOpenFile(handle, selected, found); result != 0)
-            return result;
-        for (std::size_t i = 0; i < found.Codes.size(); ++i)
-            sink(MakeEntry(found, i, path));
+        result = ScanOpenFile(handle, selected, rows);
+    } catch (const std::bad_alloc&) {
+        result = ERROR_NOT_ENOUGH_MEMORY;
+    }
+    if (result != 0)
+        rows.DropHeader();
+    return result;
+}
+
+DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefixSelected, const CodeSink& sink)
+{
+    CodeTable rows;
+    if (const DWORD result = ScanHeader(path, prefixes, prefixSelected, rows); result != 0)
+        return result;
+    try {
+        for (std::size_t i = 0; i < rows.Count(); ++i)
+            sink(rows.Entry(i));
     } catch (const std::bad_alloc&) {
         return ERROR_NOT_ENOUGH_MEMORY;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CodeEntry.h"
+#include "CodeTable.h"
 
 #include "platform/win32_types.h"
 
@@ -26,3 +27,8 @@ using CodeSink = std::function<void(CodeEntry&&)>;
 // fails hands on nothing; only memory running out while they are handed on
 // can stop the scan after some of them.
 DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefixSelected, const CodeSink& sink);
+
+// The same scan into a row table, without a CodeEntry for each row: the rows
+// go to the end of rows, numbered from 1, with path as their header. A scan
+// that fails, memory running out included, leaves rows as it was.
+DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefixSelected, CodeTable& rows);
