@@ -67,12 +67,12 @@ private:
     std::size_t left_ = 0;
 };
 
-} // namespace
-
-SearchResult SearchCodes(std::span<const CodeEntry> rows, std::optional<std::size_t> focused,
-                         const SearchSettings& settings)
+// The search over count rows whose searched text textOf(row, scratch) gives.
+template <class TextOf>
+SearchResult Search(std::size_t count, const TextOf& textOf, std::optional<std::size_t> focused,
+                    const SearchSettings& settings)
 {
-    if (rows.empty())
+    if (count == 0)
         return Refusal("You must load Error codes first", "List is Empty");
     if (settings.Text.empty())
         return Refusal("Please, specify search string", "Search string is Empty");
@@ -81,19 +81,19 @@ SearchResult SearchCodes(std::span<const CodeEntry> rows, std::optional<std::siz
     if (!settings.CaseSensitive)
         UpperCase(key);
 
-    Candidates candidates(rows.size(), focused, settings.Direction);
-    std::string text;
+    Candidates candidates(count, focused, settings.Direction);
+    FieldDigits digits;
+    std::string upper;
     for (std::size_t row = 0; candidates.Next(row);) {
-        const CodeEntry& entry = rows[row];
-        const std::string& field = settings.ByMnemonic ? entry.Mnemonic : entry.Code();
-        const std::string* candidate = &field;
+        // Every text has a NUL after it, as a C text.
+        std::string_view candidate = textOf(row, digits);
         if (!settings.CaseSensitive) {
-            text = field;
-            UpperCase(text);
-            candidate = &text;
+            upper.assign(candidate);
+            UpperCase(upper);
+            candidate = upper;
         }
-        const bool matches = settings.WholeText ? lstrcmpA(candidate->c_str(), key.c_str()) == 0
-                                                : candidate->find(key) != std::string::npos;
+        const bool matches = settings.WholeText ? lstrcmpA(candidate.data(), key.c_str()) == 0
+                                                : candidate.find(key) != std::string_view::npos;
         if (matches)
             return SearchResult{row, {}, {}, SearchMessageIcon::Information};
     }
@@ -103,4 +103,22 @@ SearchResult SearchCodes(std::span<const CodeEntry> rows, std::optional<std::siz
     message += "\" not found";
     return SearchResult{std::nullopt, std::move(message), DirectionCaption(settings.Direction),
                         SearchMessageIcon::Information};
+}
+
+} // namespace
+
+SearchResult SearchCodes(std::span<const CodeEntry> rows, std::optional<std::size_t> focused,
+                         const SearchSettings& settings)
+{
+    const auto textOf = [&](std::size_t row, FieldDigits&) -> std::string_view {
+        return settings.ByMnemonic ? rows[row].Mnemonic : rows[row].Code();
+    };
+    return Search(rows.size(), textOf, focused, settings);
+}
+
+SearchResult SearchCodeList(const CodeList& rows, std::optional<std::size_t> focused, const SearchSettings& settings)
+{
+    const int field = settings.ByMnemonic ? -1 : ciCode;
+    const auto textOf = [&](std::size_t row, FieldDigits& digits) { return rows.Text(row, field, digits); };
+    return Search(rows.size(), textOf, focused, settings);
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "CodeEntry.h"
+#include "CodeList.h"
 
+#include <concepts>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -35,3 +37,13 @@ struct SearchResult {
 // focused row itself last.
 SearchResult SearchCodes(std::span<const CodeEntry> rows, std::optional<std::size_t> focused,
                          const SearchSettings& settings);
+
+// The same over the rows of a list.
+SearchResult SearchCodeList(const CodeList& rows, std::optional<std::size_t> focused, const SearchSettings& settings);
+
+// So that SearchCodes takes a list's rows too, while {} still means no rows.
+template <std::same_as<CodeList> Rows>
+SearchResult SearchCodes(const Rows& rows, std::optional<std::size_t> focused, const SearchSettings& settings)
+{
+    return SearchCodeList(rows, focused, settings);
+}
