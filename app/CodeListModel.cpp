@@ -3,7 +3,22 @@
 #include "app/Images.h"
 #include "platform/codepage.h"
 
+#include <algorithm>
+#include <stdexcept>
 #include <utility>
+
+namespace {
+
+// Most texts are plain ASCII, which is the same in both code pages.
+QString DisplayText(std::string_view text)
+{
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii)
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromStdString(Ansi1252ToUtf8(std::string(text)));
+}
+
+} // namespace
 
 CodeListModel::CodeListModel(QStringList captions_, QObject* parent)
     : QAbstractTableModel(parent), captions(std::move(captions_))
@@ -24,15 +39,13 @@ QVariant CodeListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= Count())
         return {};
-    const CodeEntry& row = Row(index.row());
+    const auto row = static_cast<std::size_t>(index.row());
     if (role == Qt::DisplayRole) {
-        const std::string& text = index.column() == 0
-            ? row.Mnemonic
-            : row.SubItems.at(static_cast<std::size_t>(index.column() - 1));
-        return QString::fromStdString(Ansi1252ToUtf8(text));
+        FieldDigits digits;
+        return DisplayText(rows.Text(row, index.column() - 1, digits));
     }
     if (role == Qt::DecorationRole && index.column() == 0)
-        return TrayImage(row.ImageIndex);
+        return TrayImage(rows.ImageIndex(row));
     return {};
 }
 
@@ -50,17 +63,31 @@ Qt::ItemFlags CodeListModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
 }
 
+const CodeEntry& CodeListModel::Row(int i) const
+{
+    if (i < 0 || i >= Count())
+        throw std::out_of_range("CodeListModel::Row");
+    return rows.At(static_cast<std::size_t>(i));
+}
+
 void CodeListModel::SetRows(std::vector<CodeEntry> newRows)
 {
     beginResetModel();
-    rows = std::move(newRows);
+    rows.Assign(std::move(newRows));
+    endResetModel();
+}
+
+void CodeListModel::SetLoadedRows(CodeTable newRows)
+{
+    beginResetModel();
+    rows.Assign(std::move(newRows));
     endResetModel();
 }
 
 void CodeListModel::Append(CodeEntry row)
 {
     beginInsertRows({}, Count(), Count());
-    rows.push_back(std::move(row));
+    rows.Append(std::move(row));
     endInsertRows();
 }
 
@@ -69,26 +96,22 @@ void CodeListModel::Remove(int i)
     if (i < 0 || i >= Count())
         return;
     beginRemoveRows({}, i, i);
-    rows.erase(rows.begin() + i);
+    rows.Remove(static_cast<std::size_t>(i));
     endRemoveRows();
 }
 
 void CodeListModel::Clear()
 {
-    SetRows({});
+    SetRows(std::vector<CodeEntry>());
 }
 
 void CodeListModel::Reorder(const std::vector<std::size_t>& order)
 {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> newPosition(rows.size());
-    std::vector<CodeEntry> reordered;
-    reordered.reserve(rows.size());
-    for (std::size_t position = 0; position < order.size(); ++position) {
+    for (std::size_t position = 0; position < order.size(); ++position)
         newPosition[order[position]] = static_cast<int>(position);
-        reordered.push_back(std::move(rows[order[position]]));
-    }
-    rows = std::move(reordered);
+    rows.Reorder(order);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());

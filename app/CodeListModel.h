@@ -1,10 +1,14 @@
 // The rows of a report list: CodeEntry values, shown as the mnemonic with
 // its small image and then as many sub-items as the list has columns. The
 // model is the only store of the rows of the code list and of the action
-// list.
+// list. A load's rows stay in their compact table (catalogue/CodeTable.h);
+// each reads as the CodeEntry it stands for.
 #pragma once
 
 #include "catalogue/CodeEntry.h"
+#include "catalogue/CodeList.h"
+#include "catalogue/CodeListOrder.h"
+#include "catalogue/CodeTable.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -24,11 +28,16 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     int Count() const { return static_cast<int>(rows.size()); }
-    const CodeEntry& Row(int i) const { return rows.at(static_cast<std::size_t>(i)); }
-    const std::vector<CodeEntry>& Rows() const { return rows; }
+    // Valid until the rows change, or until CodeList::kMadeRowsKept other
+    // rows of a load have been asked for; std::out_of_range for a row that
+    // does not exist.
+    const CodeEntry& Row(int i) const;
+    const CodeList& Rows() const { return rows; }
 
     // Replaces every row in one batch.
     void SetRows(std::vector<CodeEntry> newRows);
+    // The same for the rows of a load, kept in their table.
+    void SetLoadedRows(CodeTable newRows);
     void Append(CodeEntry row);
     void Remove(int i);
     void Clear();
@@ -38,5 +47,5 @@ public:
 
 private:
     QStringList captions;
-    std::vector<CodeEntry> rows;
+    CodeList rows;
 };

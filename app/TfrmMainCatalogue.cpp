@@ -102,9 +102,9 @@ void TfrmMain::cmdLoadClick()
     }
 
     // The rows are gathered first and shown in one batch: a list that took
-    // them one by one would redraw tens of thousands of times.
-    std::vector<CodeEntry> rows;
-    const CodeSink sink = [&rows](CodeEntry&& row) { rows.push_back(std::move(row)); };
+    // them one by one would redraw tens of thousands of times. They stay in
+    // the compact table the scan fills.
+    CodeTable rows;
     int loaded = 0;
     for (LONG i = 0; i < lists.Headers.Count(); ++i) {
         if (lists.HeaderSelected[i] == 0)
@@ -114,17 +114,14 @@ void TfrmMain::cmdLoadClick()
             hourglass.Warn(this, "Header file not found : \"" + path + "\". Check settings (F7)", nullptr);
             continue;
         }
-        const std::size_t rowsBefore = rows.size();
-        if (ScanHeader(path.c_str(), lists.Prefixes, lists.PrefixSelected, sink) == 0) {
+        // A failed header, memory running out included, adds no rows.
+        if (ScanHeader(path.c_str(), lists.Prefixes, lists.PrefixSelected, rows) == 0) {
             ++loaded;
             continue;
         }
-        // Memory running out part way through a header's rows: a failed
-        // header adds none of them.
-        rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(rowsBefore), rows.end());
         hourglass.Warn(this, "Unable to load header file : \"" + path + "\"", nullptr);
     }
-    Codes->SetRows(std::move(rows));
+    Codes->SetLoadedRows(std::move(rows));
 
     StatusBar1->SetPanelText(2, QString::number(loaded));
     StatusBar1->SetPanelText(4, QString::number(Codes->Count()));
