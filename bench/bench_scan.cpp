@@ -1,12 +1,10 @@
-// The header scan alone, over each workload, into the rows a load keeps.
+// The header scan alone, over each workload, into the row table a load
+// keeps.
 #include "support/Workloads.h"
 
 #include "catalogue/ScanHeader.h"
 
 #include <benchmark/benchmark.h>
-
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -16,17 +14,16 @@ void ScanHeaders(benchmark::State& state, int workload)
     if (!UsableWorkload(state, w))
         return;
     const SelectedList prefixes(w.Prefixes);
-    std::vector<CodeEntry> rows;
-    const CodeSink sink = [&rows](CodeEntry&& row) { rows.push_back(std::move(row)); };
+    CodeTable rows;
     std::size_t found = 0;
     for (auto _ : state) {
         for (const std::string& path : w.Headers) {
-            if (ScanHeader(path.c_str(), prefixes.List, prefixes.Selected(), sink) != 0) {
+            if (ScanHeader(path.c_str(), prefixes.List, prefixes.Selected(), rows) != 0) {
                 state.SkipWithError(("cannot scan " + path).c_str());
                 return;
             }
         }
-        found = rows.size();
+        found = rows.Count();
         // Freeing the rows is the next load's work, not this scan's.
         state.PauseTiming();
         rows = {};

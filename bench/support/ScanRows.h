@@ -3,9 +3,7 @@
 
 #include "Workloads.h"
 
-#include "catalogue/CodeEntry.h"
+#include "catalogue/CodeTable.h"
 
-#include <vector>
-
-// Every row of w's headers in load order.
-std::vector<CodeEntry> ScanRows(const Workload& w);
+// Every row of w's headers in load order, in the table a load fills.
+CodeTable ScanTable(const Workload& w);
