@@ -17,6 +17,7 @@
 #include <future>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -86,6 +87,23 @@ TEST(ScannerHostileHeader, NulBytesKeepTheLinesAfterThemInPlace)
     EXPECT_EQ(outcome.Rows[1].Mnemonic, "ERROR_D");
     EXPECT_EQ(outcome.Rows[1].Line(), "6");
     EXPECT_EQ(outcome.Rows[1].LineOffset(), std::to_string(header.find("#define ERROR_D")));
+}
+
+TEST(ScannerHostileHeader, NamesLongerThanAnyStoreBlockKeepEveryByte)
+{
+    std::string header = "// names\n";
+    std::vector<std::string> names;
+    for (std::size_t length : {std::size_t{10}, 3 * kMegabyte / 2, std::size_t{20}, std::size_t{70 * 1024}, std::size_t{6}}) {
+        names.push_back("ERROR_" + std::string(length, static_cast<char>('A' + names.size())));
+        header += "#define " + names.back() + " " + std::to_string(names.size()) + "\n";
+    }
+    const ScanOutcome outcome = ScanBytes(header, Prefixes{"ERROR_"});
+    ASSERT_EQ(outcome.Result, 0u);
+    ASSERT_EQ(outcome.Rows.size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_TRUE(outcome.Rows[i].Mnemonic == names[i]) << "row " << i;
+        EXPECT_EQ(outcome.Rows[i].Code(), std::to_string(i + 1));
+    }
 }
 
 TEST(ScannerHostileHeader, FirstLineWithNulBytesIsNoText)
