@@ -99,3 +99,58 @@ const char* FindHash(const char* from, const char* to, std::size_t& lineFeeds)
     lineFeeds = count;
     return nullptr;
 }
+
+namespace {
+
+#if defined(__SSE2__)
+// The positions in 16 bytes that are digits, as a mask.
+unsigned DigitMask(__m128i bytes)
+{
+    // '0'..'9' moved to the bottom of the signed range: -128..-119.
+    const __m128i shifted = _mm_add_epi8(bytes, _mm_set1_epi8(static_cast<char>(0x80 - '0')));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(shifted, _mm_set1_epi8(-118))));
+}
+
+unsigned EqualMask(__m128i bytes, char c)
+{
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
+}
+#endif
+
+} // namespace
+
+const char* FindDigitMinusOrNul(const char* from, const char* to)
+{
+    const char* p = from;
+#if defined(__SSE2__)
+    for (; to - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const unsigned found = DigitMask(bytes) | EqualMask(bytes, '-') | EqualMask(bytes, '\0');
+        if (found != 0)
+            return p + std::countr_zero(found);
+    }
+#endif
+    for (; p < to; ++p) {
+        if ((*p >= '0' && *p <= '9') || *p == '-' || *p == '\0')
+            return p;
+    }
+    return to;
+}
+
+const char* FindSpaceTabOrNul(const char* from, const char* to)
+{
+    const char* p = from;
+#if defined(__SSE2__)
+    for (; to - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const unsigned found = EqualMask(bytes, ' ') | EqualMask(bytes, '\t') | EqualMask(bytes, '\0');
+        if (found != 0)
+            return p + std::countr_zero(found);
+    }
+#endif
+    for (; p < to; ++p) {
+        if (*p == ' ' || *p == '\t' || *p == '\0')
+            return p;
+    }
+    return to;
+}

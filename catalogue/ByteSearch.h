@@ -16,3 +16,10 @@ LineEnd FindLineEnd(const char* from, const char* to);
 // The first '#' in [from, to), or null; lineFeeds gets the number of LFs
 // before it (in the whole range without one).
 const char* FindHash(const char* from, const char* to, std::size_t& lineFeeds);
+
+// The first digit, minus sign or NUL in [from, to), or to: where a number
+// may start, or the end of a C text.
+const char* FindDigitMinusOrNul(const char* from, const char* to);
+
+// The first space, TAB or NUL in [from, to), or to: the end of a name.
+const char* FindSpaceTabOrNul(const char* from, const char* to);

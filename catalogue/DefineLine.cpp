@@ -1,5 +1,6 @@
 #include "DefineLine.h"
 
+#include "ByteSearch.h"
 #include "PrefixSet.h"
 
 #include "platform/win32.h"
@@ -9,34 +10,19 @@
 
 namespace {
 
-enum CharacterClass : unsigned char {
-    kDigit = 1,
-    kWord = 2,    // a letter of the code page, a digit or an underscore
-    kNameEnd = 4, // a space, a TAB or the NUL that ends a C text
-};
-
-const std::array<unsigned char, 256>& Classes()
+// The bytes that continue a word: the code page's letters and digits, and
+// the underscore. A digit right after one is part of the word, not a number.
+const std::array<bool, 256>& WordBytes()
 {
-    static const std::array<unsigned char, 256> classes = [] {
-        std::array<unsigned char, 256> table{};
+    static const std::array<bool, 256> word = [] {
+        std::array<bool, 256> table{};
         for (int b = 0; b < 256; ++b) {
             const char c = static_cast<char>(b);
-            if (c == '_' || IsCharAlphaNumericA(c))
-                table[static_cast<std::size_t>(b)] |= kWord;
+            table[static_cast<std::size_t>(b)] = c == '_' || IsCharAlphaNumericA(c);
         }
-        for (int d = '0'; d <= '9'; ++d)
-            table[static_cast<std::size_t>(d)] |= kDigit;
-        table[' '] |= kNameEnd;
-        table['\t'] |= kNameEnd;
-        table[0] |= kNameEnd;
         return table;
     }();
-    return classes;
-}
-
-unsigned char ClassOf(const std::array<unsigned char, 256>& classes, char c)
-{
-    return classes[static_cast<unsigned char>(c)];
+    return word;
 }
 
 const char* SkipSpaces(const char* p, const char* end)
@@ -86,13 +72,13 @@ DWORD ReadNumber(const char* p, const char* end)
 
 bool FindNumber(const char* from, const char* to, DWORD& value)
 {
-    const auto& classes = Classes();
-    for (const char* p = from; p < to && *p != '\0'; ++p) {
+    const auto& word = WordBytes();
+    for (const char* p = FindDigitMinusOrNul(from, to); p < to && *p != '\0';
+         p = FindDigitMinusOrNul(p + 1, to)) {
         // A minus sign without a digit after it is an operator; it would
         // read as 0, a value the header never gave.
-        const bool starts = (ClassOf(classes, *p) & kDigit) != 0 ||
-                            (*p == '-' && p + 1 < to && (ClassOf(classes, p[1]) & kDigit) != 0);
-        if (starts && (p == from || (ClassOf(classes, p[-1]) & kWord) == 0)) {
+        const bool starts = IsDigit(*p) || (p + 1 < to && IsDigit(p[1]));
+        if (starts && (p == from || !word[static_cast<unsigned char>(p[-1])])) {
             value = ReadNumber(p, to);
             return true;
         }
@@ -117,10 +103,7 @@ bool ParseDefineLine(const char* text, std::size_t length, const PrefixSet& pref
 
     // A line end does not end the name, so a name with nothing after it
     // takes the LF along and finds no value.
-    const auto& classes = Classes();
-    const char* nameEnd = p;
-    while (nameEnd < end && (ClassOf(classes, *nameEnd) & kNameEnd) == 0)
-        ++nameEnd;
+    const char* nameEnd = FindSpaceTabOrNul(p, end);
     if (!FindNumber(nameEnd, end, code.Value))
         return false;
     code.Name = std::string_view(p, static_cast<std::size_t>(nameEnd - p));
