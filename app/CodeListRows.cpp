@@ -7,12 +7,15 @@ int CodeListRows::RowCount() const
     return model.Count();
 }
 
+// The rules walk the whole list: each row is made once, straight from the
+// list, without the model's store of recently asked-for rows.
 CodeEntry CodeListRows::Row(int index) const
 {
-    return model.Row(index);
+    return model.Rows()[static_cast<std::size_t>(index)];
 }
 
 std::string CodeListRows::Mnemonic(int index) const
 {
-    return model.Row(index).Mnemonic;
+    FieldDigits unused;
+    return std::string(model.Rows().Text(static_cast<std::size_t>(index), -1, unused));
 }
