@@ -5,10 +5,16 @@
 //   callback that is not one lets a sort run off its range), and numeric
 //   columns holding the scanner's decimal texts must order as numbers;
 // - SearchCodes must find the first matching row in its direction's order,
-//   and report "not found" only when no row there matches.
+//   and report "not found" only when no row there matches;
+// - a CodeList holding rows of a load in its table and rows put in whole
+//   must read, sort (ColumnOrder), reorder, search and remove exactly as the
+//   same rows held as CodeEntry values.
 #include "FuzzCheck.h"
 
 #include "catalogue/CodeEntry.h"
+#include "catalogue/CodeList.h"
+#include "catalogue/CodeListOrder.h"
+#include "catalogue/CodeTable.h"
 #include "catalogue/CompareCodeRows.h"
 #include "catalogue/DefineLine.h"
 #include "catalogue/SearchCodes.h"
@@ -18,8 +24,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
+#include <numeric>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -177,20 +186,31 @@ bool Matches(const CodeEntry& entry, const SearchSettings& settings)
     return settings.WholeText ? field == key : field.find(key) != std::string::npos;
 }
 
+struct Search {
+    SearchSettings settings;
+    std::optional<std::size_t> focused;
+};
+
+Search MakeSearch(FuzzedDataProvider& input, std::size_t rows)
+{
+    Search search;
+    search.settings.ByMnemonic = input.ConsumeBool();
+    search.settings.Text = Text(input, 6);
+    search.settings.Direction =
+        input.PickValueInArray({SearchDirection::Up, SearchDirection::Cyclic, SearchDirection::Down});
+    search.settings.CaseSensitive = input.ConsumeBool();
+    search.settings.WholeText = input.ConsumeBool();
+    if (input.ConsumeBool())
+        search.focused = input.ConsumeIntegralInRange<std::size_t>(0, rows + 1);
+    return search;
+}
+
 void CheckSearch(FuzzedDataProvider& input, const std::vector<Row>& rows)
 {
     std::vector<CodeEntry> entries;
     for (const Row& row : rows)
         entries.push_back(row.entry);
-    SearchSettings settings;
-    settings.ByMnemonic = input.ConsumeBool();
-    settings.Text = Text(input, 6);
-    settings.Direction = input.PickValueInArray({SearchDirection::Up, SearchDirection::Cyclic, SearchDirection::Down});
-    settings.CaseSensitive = input.ConsumeBool();
-    settings.WholeText = input.ConsumeBool();
-    std::optional<std::size_t> focused;
-    if (input.ConsumeBool())
-        focused = input.ConsumeIntegralInRange<std::size_t>(0, kMostRows + 1);
+    const auto [settings, focused] = MakeSearch(input, entries.size());
 
     const SearchResult result = SearchCodes(entries, focused, settings);
     if (entries.empty() || settings.Text.empty()) {
@@ -209,6 +229,91 @@ void CheckSearch(FuzzedDataProvider& input, const std::vector<Row>& rows)
     FUZZ_CHECK(expected || result.Message.find("\" not found") != std::string::npos);
 }
 
+const std::string& Field(const CodeEntry& entry, int subItem)
+{
+    return subItem >= 0 && subItem < kColumns ? entry.SubItems[static_cast<std::size_t>(subItem)] : entry.Mnemonic;
+}
+
+// Rows as a load makes them: under one or more headers, with any numbers.
+CodeTable MakeTable(FuzzedDataProvider& input)
+{
+    CodeTable table;
+    const std::size_t count = input.ConsumeIntegralInRange<std::size_t>(0, kMostRows);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i == 0 || input.ConsumeBool())
+            table.StartHeader(Text(input, 8));
+        table.Add(Text(input, 12), input.ConsumeIntegral<DWORD>(), input.ConsumeIntegral<std::uint64_t>(),
+                  input.ConsumeIntegral<std::uint64_t>(), input.ConsumeIntegral<std::uint64_t>());
+    }
+    return table;
+}
+
+void CheckListReads(const CodeList& list, const std::vector<CodeEntry>& expected)
+{
+    FUZZ_CHECK(list.size() == expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        FUZZ_CHECK(list[i] == expected[i]);
+        FUZZ_CHECK(list.At(i) == expected[i]);
+        FUZZ_CHECK(list.ImageIndex(i) == expected[i].ImageIndex);
+        for (int subItem = -1; subItem <= kColumns; ++subItem) {
+            FieldDigits digits;
+            const std::string_view text = list.Text(i, subItem, digits);
+            FUZZ_CHECK(text == Field(expected[i], subItem) && text.data()[text.size()] == '\0');
+            FUZZ_CHECK(list.SortKey(i, subItem) == SortNumber(Field(expected[i], subItem)));
+        }
+        for (int subItem : {-1, static_cast<int>(ciFacility), static_cast<int>(ciHeader)})
+            FUZZ_CHECK(std::strcmp(list.CText(i, subItem), Field(expected[i], subItem).c_str()) == 0);
+    }
+}
+
+// CompareCodeRows is a strict weak order (CheckOrder), so a stable sort by it
+// is the order a click must give, equal keys keeping their places.
+std::vector<std::size_t> ExpectedOrder(const std::vector<CodeEntry>& rows, int column, bool ascending)
+{
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return CompareCodeRows(rows[a], rows[b], column, ascending) < 0;
+    });
+    return order;
+}
+
+void CheckList(FuzzedDataProvider& input, const std::vector<Row>& wholeRows, int column)
+{
+    CodeTable table = MakeTable(input);
+    std::vector<CodeEntry> expected;
+    for (std::size_t i = 0; i < table.Count(); ++i)
+        expected.push_back(table.Entry(i));
+    CodeList list;
+    list.Assign(std::move(table));
+    for (const Row& row : wholeRows) {
+        list.Append(row.entry);
+        expected.push_back(row.entry);
+    }
+    CheckListReads(list, expected);
+
+    const bool ascending = input.ConsumeBool();
+    const std::vector<std::size_t> order = ColumnOrder(list, column, ascending);
+    FUZZ_CHECK(order == ExpectedOrder(expected, column, ascending));
+    list.Reorder(order);
+    std::vector<CodeEntry> sorted;
+    for (std::size_t k : order)
+        sorted.push_back(expected[k]);
+    CheckListReads(list, sorted);
+
+    const auto [settings, focused] = MakeSearch(input, sorted.size());
+    const SearchResult inList = SearchCodes(list, focused, settings);
+    const SearchResult inEntries = SearchCodes(std::span<const CodeEntry>(sorted), focused, settings);
+    FUZZ_CHECK(inList.Row == inEntries.Row && inList.Message == inEntries.Message);
+
+    if (!sorted.empty()) {
+        const std::size_t removed = input.ConsumeIntegralInRange<std::size_t>(0, sorted.size() - 1);
+        list.Remove(removed);
+        sorted.erase(sorted.begin() + static_cast<std::ptrdiff_t>(removed));
+        CheckListReads(list, sorted);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -219,7 +324,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<Row> rows(input.ConsumeIntegralInRange<std::size_t>(0, kMostRows));
     for (Row& row : rows)
         row = MakeRow(input);
-    CheckOrder(rows, input.ConsumeIntegralInRange<int>(-1, kColumns));
+    const int column = input.ConsumeIntegralInRange<int>(-1, kColumns);
+    CheckOrder(rows, column);
     CheckSearch(input, rows);
+    CheckList(input, rows, column);
     return 0;
 }

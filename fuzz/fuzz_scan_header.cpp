@@ -4,10 +4,13 @@
 // that line as the scanner reads it (up to and with its LF, CRs dropped);
 // Line counts the LFs before it. A first byte of 0xFF puts the rest of the
 // input just before the end of the scanner's first read, so that lines
-// straddle two reads and the buffer has to move and grow.
+// straddle two reads and the buffer has to move and grow. The same file is
+// also scanned into a row table that already holds a header: a failed scan
+// must leave the table as it was, a good one must add the same rows.
 #include "FuzzCheck.h"
 
 #include "catalogue/CodeEntry.h"
+#include "catalogue/CodeTable.h"
 #include "catalogue/ScanHeader.h"
 #include "platform/win32.h"
 #include "text/TStringsStorage.h"
@@ -128,6 +131,30 @@ std::string FileFrom(const std::uint8_t* data, std::size_t size)
     return file;
 }
 
+void CheckTableScan(const std::string& path, const EveryName& prefixes, DWORD result,
+                    const std::vector<CodeEntry>& rows)
+{
+    CodeTable table;
+    table.StartHeader("earlier.h");
+    table.Add("EARLIER_ROW", 0x80070005u, 3, 40, 25);
+    const CodeEntry earlier = table.Entry(0);
+
+    for (int scan = 1; scan <= 2; ++scan) {
+        const std::size_t before = table.Count();
+        FUZZ_CHECK(ScanHeader(path.c_str(), prefixes.List, prefixes.Selected.data(), table) == result);
+        FUZZ_CHECK(table.Count() == before + (result == ERROR_SUCCESS ? rows.size() : 0));
+        FUZZ_CHECK(table.Entry(0) == earlier);
+        for (std::size_t i = 0; before + i < table.Count(); ++i) {
+            FUZZ_CHECK(table.Entry(before + i) == rows[i]);
+            FieldDigits digits;
+            for (int subItem = -1; subItem < CodeEntrySubItemCount; ++subItem) {
+                const std::string_view text = table.Text(before + i, subItem, digits);
+                FUZZ_CHECK(text.data()[text.size()] == '\0');
+            }
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -146,5 +173,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ScannedFile scanned(file);
     for (std::size_t i = 0; i < rows.size(); ++i)
         CheckRow(rows[i], i + 1, scanned, path);
+    CheckTableScan(path, prefixes, result, rows);
     return 0;
 }
