@@ -27,27 +27,12 @@ fail() {
     exit 1
 }
 
-# Polls a condition every 0.1 s for at most $1 seconds.
-wait_for() {
-    local seconds=$1
-    shift
-    local tries=$((seconds * 10))
-    while [ "$tries" -gt 0 ]; do
-        "$@" && return 0
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
+source "$(dirname "$0")/xvfb_support.sh"
 
-command -v Xvfb >/dev/null || fail "Xvfb is not installed (package xvfb)"
 command -v xclip >/dev/null || fail "xclip is not installed"
 
 # -noreset: the server must not reset when the holder, its last client, ends.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb -noreset
 export QT_QPA_PLATFORM=xcb
 printf '%s\n' 'leak:libdbus-1.so' 'leak:libfontconfig.so' >"$work/lsan.supp"
 export LSAN_OPTIONS="suppressions=$work/lsan.supp"

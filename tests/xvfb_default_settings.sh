@@ -25,30 +25,14 @@ fail() {
     exit 1
 }
 
-# Polls a condition every 0.1 s for at most $1 seconds.
-wait_for() {
-    local seconds=$1
-    shift
-    local tries=$((seconds * 10))
-    while [ "$tries" -gt 0 ]; do
-        "$@" && return 0
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
+source "$(dirname "$0")/xvfb_support.sh"
 
-command -v Xvfb >/dev/null || fail "Xvfb is not installed (package xvfb)"
 command -v xdotool >/dev/null || fail "xdotool is not installed"
 
 mkdir "$work/app"
 cp "$binary" "$work/app/vantrel" || fail "cannot copy $binary"
 
-# Xvfb picks a free display number itself and writes it once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 
 # In a sanitizer build, what the desktop bus and font libraries keep at
 # exit is not the program's leak.
