@@ -1,7 +1,7 @@
 // The rows one load finds, kept small: each mnemonic once in a text store,
 // each header path once, and the numbers as numbers. A row's texts are made
 // only when asked for, and are exactly those its CodeEntry would hold.
-// A large load takes about a sixth of the memory of as many CodeEntry values,
+// A large load takes about a fifth of the memory of as many CodeEntry values,
 // and grows in blocks, so it never holds two copies while it grows.
 #pragma once
 
