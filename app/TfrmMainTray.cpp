@@ -73,7 +73,9 @@ void TfrmMain::ShowFromTray()
 
 void TfrmMain::BringToFront()
 {
-    QWidget* window = lastActiveWindow && lastActiveWindow->isVisible() ? lastActiveWindow.data() : this;
+    // One read of the guarded pointer: the window may go away between two.
+    QWidget* last = lastActiveWindow.data();
+    QWidget* window = last && last->isVisible() ? last : this;
     window->raise();
     window->activateWindow();
 }
