@@ -3,7 +3,6 @@
 #include "app/TfrmMain.h"
 
 #include "app/CodeListModel.h"
-#include "app/ColumnOrder.h"
 #include "app/Controls.h"
 #include "app/SettingsDialogLink.h"
 #include "app/TListView.h"

@@ -2,9 +2,9 @@
 // alternates across them, and the code list's popup menu.
 #include "support/CatalogueFixture.h"
 #include "app/CodeListModel.h"
-#include "app/ColumnOrder.h"
 #include "app/Controls.h"
 #include "app/TListView.h"
+#include "catalogue/CodeListOrder.h"
 #include "catalogue/CompareCodeRows.h"
 
 #include <QAction>
@@ -116,11 +116,13 @@ private slots:
                                      "2147483647", "4294967295", "99999999999999999999999", "-99999999999999999999",
                                      "b", "A", "a", " 5"};
         std::vector<CodeEntry> rows;
+        CodeList list;
         for (const char* text : texts) {
             CodeEntry row;
             row.Mnemonic = text;
             row.SubItems.fill(text);
             rows.push_back(row);
+            list.Append(row);
         }
         for (int column = -1; column < CodeEntrySubItemCount; ++column) {
             for (bool ascending : {false, true}) {
@@ -129,7 +131,7 @@ private slots:
                 std::stable_sort(expected.begin(), expected.end(), [&](std::size_t a, std::size_t b) {
                     return CompareCodeRows(rows[a], rows[b], column, ascending) < 0;
                 });
-                QCOMPARE(ColumnOrder(rows, column, ascending), expected);
+                QCOMPARE(ColumnOrder(list, column, ascending), expected);
             }
         }
     }
