@@ -1,5 +1,6 @@
 // Hints: the long part in panel 0 of the status bar, the short part as a
 // popup, a parent's hint for controls without one.
+#include "support/Hover.h"
 #include "support/MainWindowFixture.h"
 #include "app/ApplicationHint.h"
 #include "app/Controls.h"
@@ -7,40 +8,11 @@
 #include "app/TListView.h"
 #include "app/TStatusBar.h"
 
-#include <QEnterEvent>
-#include <QHelpEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusTipEvent>
 #include <QTest>
-#include <QToolTip>
-
-namespace {
-
-void MouseEnters(QWidget* control)
-{
-    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QCoreApplication::sendEvent(control, &enter);
-}
-
-void MouseLeaves(QWidget* control)
-{
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(control, &leave);
-}
-
-QString PopupOver(QWidget* control)
-{
-    QToolTip::hideText();
-    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000))
-        qWarning("the previous popup stayed");
-    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
-    QCoreApplication::sendEvent(control, &help);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
-}
-
-} // namespace
 
 class HintParts : public QObject {
     Q_OBJECT

@@ -1,5 +1,6 @@
 // The settings dialog as a whole: what it shows when made from Settings,
 // its keys, its closing, and its status bar hints.
+#include "support/Hover.h"
 #include "support/SettingsDialogFixture.h"
 #include "app/ApplicationHint.h"
 #include "app/Controls.h"
@@ -9,31 +10,12 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QEnterEvent>
-#include <QHelpEvent>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-#include <QToolTip>
 
 namespace {
-
-void MouseEnters(QWidget* control)
-{
-    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QCoreApplication::sendEvent(control, &enter);
-}
-
-QString PopupOver(QWidget* control)
-{
-    QToolTip::hideText();
-    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000))
-        qWarning("the previous popup stayed");
-    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
-    QCoreApplication::sendEvent(control, &help);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
-}
 
 QList<TSpeedButton*> DialogButtons(TfrmSettings& dialog)
 {

@@ -1,5 +1,6 @@
 // The Other page of the settings dialog: each box takes effect in the
 // running program the moment it is clicked.
+#include "support/Hover.h"
 #include "support/SettingsDialogFixture.h"
 #include "app/ApplicationHint.h"
 #include "app/Controls.h"
@@ -7,19 +8,12 @@
 #include "app/TStatusBar.h"
 
 #include <QCheckBox>
-#include <QEnterEvent>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
 namespace {
-
-void MouseEnters(QWidget* control)
-{
-    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QCoreApplication::sendEvent(control, &enter);
-}
 
 void Click(QAbstractButton* box)
 {

@@ -2,6 +2,7 @@
 // window, and what it changed is in vantrel.dat after the program ends.
 #include "support/FakeSeams.h"
 #include "support/MainWindowFixture.h"
+#include "support/ProgramRun.h"
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
 #include "dialogs/TfrmSettings.h"
@@ -27,30 +28,14 @@ private:
     QTemporaryDir folder;
     QString settingsPath;
 
-    // Runs the program from an executable in the test's folder; inLoop runs
-    // once the loop is up; then the main window closes. A run whose loop
-    // does not end fails instead of hanging.
+    // Runs the program from an executable in the test's folder.
     int Run(const std::function<void()>& inLoop, StartupOptions options = {})
     {
         options.executablePath = (folder.path() + QStringLiteral("/vantrel")).toStdString();
-        QTimer::singleShot(0, [inLoop] {
-            inLoop();
-            if (frmMain != nullptr)
-                frmMain->close();
-        });
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, [] {
-            qWarning("the loop did not end");
+        return RunProgram(options, inLoop, [] {
             if (frmSettings != nullptr && frmSettings->isVisible())
                 frmSettings->close();
-            QCoreApplication::exit(1);
         });
-        guard.start(10000);
-        int argc = 1;
-        char name[] = "vantrel";
-        char* argv[] = {name, nullptr};
-        return RunVantrel(argc, argv, options);
     }
 
     // Opens the dialog with the Settings command, runs inside while it is

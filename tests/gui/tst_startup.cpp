@@ -1,6 +1,7 @@
 // The run from start to end: settings loaded beside the executable, the
 // windows, the loop, and the settings saved when it ends.
 #include "support/FakeSeams.h"
+#include "support/ProgramRun.h"
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
 #include "settings/TSettings.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <stdexcept>
 
@@ -45,30 +45,13 @@ private:
     QTemporaryDir folder;
     QString settingsPath;
 
-    // Runs the program from an executable in the test's folder; inLoop runs
-    // once the loop is up and may look at the run; then the main window
-    // closes. A run whose loop does not end fails instead of hanging.
+    // Runs the program from an executable in the test's folder, unless
+    // options name another.
     int Run(const std::function<void()>& inLoop = {}, StartupOptions options = {})
     {
         if (!options.executablePath)
             options.executablePath = (folder.path() + QStringLiteral("/vantrel")).toStdString();
-        QTimer::singleShot(0, [inLoop] {
-            if (inLoop)
-                inLoop();
-            if (frmMain != nullptr)
-                frmMain->close();
-        });
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, [] {
-            qWarning("the loop did not end");
-            QCoreApplication::exit(1);
-        });
-        guard.start(10000);
-        int argc = 1;
-        char name[] = "vantrel";
-        char* argv[] = {name, nullptr};
-        return RunVantrel(argc, argv, options);
+        return RunProgram(options, inLoop);
     }
 
 private slots:
