@@ -1,6 +1,7 @@
 // The code generator dialog's controls, as laid out: positions and sizes in
 // pixels of its 261 x 182 client area.
 #include "dialogs/TfrmActionSelect.h"
+#include "app/DesignedLayout.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -14,14 +15,6 @@ namespace {
 
 constexpr int ClientWidth = 261;
 constexpr int ClientHeight = 182;
-
-template <class Control>
-Control* Place(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(left, top, width, height);
-    return control;
-}
 
 // A centred heading in a single border.
 QLabel* Heading(QWidget* parent, const char* name, const char* caption, int top)

@@ -1,6 +1,7 @@
 // The copy-settings dialog's controls, as laid out: positions and sizes in
 // pixels of its 210 x 236 client area.
 #include "dialogs/TfrmCopyWhat.h"
+#include "app/DesignedLayout.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -12,14 +13,6 @@ namespace {
 
 constexpr int ClientWidth = 210;
 constexpr int ClientHeight = 236;
-
-template <class Control>
-Control* Place(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(left, top, width, height);
-    return control;
-}
 
 } // namespace
 

@@ -8,17 +8,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace {
-
-template <class Control>
-Control* Place(Control* control, const char* name, int left, int top, int width, int height)
-{
-    Named(control, name)->setGeometry(left, top, width, height);
-    return control;
-}
-
-} // namespace
-
 void TfrmFind::BuildLayout()
 {
     setObjectName(QStringLiteral("frmFind"));
