@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPrinter>
 
@@ -23,17 +22,6 @@ namespace {
 
 constexpr const char* SaveFilter = "Text files (*.txt)|*.txt|C/C++ files (*.c;*.cpp)|*.c;*.cpp|All files (*.*)|*.*";
 constexpr const char* PrintJobTitle = "Vantrel";
-
-// A link chosen as the file is written through, as the system writes to the
-// file a link points to; replacing the link itself would cut it.
-QString WrittenFile(const QString& chosen)
-{
-    const QFileInfo info(chosen);
-    if (!info.isSymLink())
-        return chosen;
-    const QString linked = info.canonicalFilePath();
-    return linked.isEmpty() ? info.symLinkTarget() : linked;
-}
 
 // The framework's standard error box.
 void ShowError(const std::string& text)
@@ -67,7 +55,7 @@ void TfrmMain::cmdSaveClick()
 
     const QString& fileName = SaveDialog1->Choice.FileName;
     const std::string bytes = SavedTextBytes(PaneAnsiText(*pane));
-    if (!WriteFileReplacing(QFile::encodeName(WrittenFile(fileName)).constData(), bytes))
+    if (!WriteFileReplacing(QFile::encodeName(fileName).constData(), bytes))
         ShowError("Cannot create file " + Utf8ToAnsi1252(fileName.toStdString()));
 }
 

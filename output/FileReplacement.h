@@ -1,9 +1,7 @@
-// Writes a whole file so that a failure never leaves a half-written file
-// under the chosen name: the bytes go into a new temporary file in the same
-// folder, which replaces the chosen file only once it is complete and
-// flushed. The temporary file is created new, so no other file of the
-// folder is ever overwritten on the way, and it takes the access rights of
-// the file it replaces.
+// Writes a whole file as every save of the program does (ReplacingFile): a
+// failure never leaves a half-written file under the chosen name, a link is
+// written through to the file it names, and a write-protected file is
+// refused rather than replaced.
 #pragma once
 
 #include "platform/win32_types.h"

@@ -13,13 +13,19 @@ namespace FileFaults {
 // later calls work as usual. Only one fault is armed per operation.
 void FailNth(FileOp op, int nth, DWORD code);
 
+// The nth write (1-based, counted from now) writes only part of its bytes,
+// half of them, and then fails with code, as a disk does that fills up
+// in the middle of a write.
+void WriteNthPartly(int nth, DWORD code);
+
 // Disarms every fault and restarts every count.
 void Reset();
 
 // Calls of op counted since the last Reset, whether they failed or not.
 int Calls(FileOp op);
 
-// Used by the file layer: counts the call and tells whether it must fail.
-bool ShouldFail(FileOp op, DWORD* code);
+// Used by the file layer: counts the call and tells whether it must fail,
+// and whether only after writing part of its bytes.
+bool ShouldFail(FileOp op, DWORD* code, bool* partly = nullptr);
 
 } // namespace FileFaults

@@ -166,13 +166,17 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWri
         return FailWith(ERROR_INVALID_HANDLE);
     if (buffer == nullptr && bytesToWrite > 0)
         return FailWith(ERROR_INVALID_PARAMETER);
-    if (Injected(FileOp::Write))
-        return FALSE;
+    DWORD faultCode = ERROR_SUCCESS;
+    bool partly = false;
+    const bool faulty = FileFaults::ShouldFail(FileOp::Write, &faultCode, &partly);
+    if (faulty && !partly)
+        return FailWith(faultCode);
+    const DWORD wanted = faulty ? bytesToWrite / 2 : bytesToWrite;
 
     const auto* bytes = static_cast<const char*>(buffer);
     DWORD done = 0;
-    while (done < bytesToWrite) {
-        const ssize_t put = ::write(fd, bytes + done, bytesToWrite - done);
+    while (done < wanted) {
+        const ssize_t put = ::write(fd, bytes + done, wanted - done);
         if (put < 0) {
             if (errno == EINTR)
                 continue;
@@ -184,7 +188,7 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWri
     }
     if (bytesWritten != nullptr)
         *bytesWritten = done;
-    return TRUE;
+    return faulty ? FailWith(faultCode) : TRUE;
 }
 
 DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD moveMethod)

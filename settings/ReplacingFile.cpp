@@ -1,42 +1,37 @@
 #include "settings/ReplacingFile.h"
 
+#include "platform/file_access.h"
+#include "platform/replacement_files.h"
 #include "platform/win32.h"
 
-#include <cstring>
-
-namespace {
-
-constexpr char TEMPORARY_SUFFIX[] = ".tmp";
-
-} // namespace
-
-ReplacingFile::ReplacingFile(LPCSTR target)
-    : targetName(target), temporaryName(nullptr), file(INVALID_HANDLE_VALUE)
+ReplacingFile::ReplacingFile(LPCSTR target) : requestedName(target), file(INVALID_HANDLE_VALUE)
 {
 }
 
 ReplacingFile::~ReplacingFile()
 {
     Discard();
-    LocalFree(temporaryName);
 }
 
 bool ReplacingFile::Open()
 {
-    if (targetName == nullptr || *targetName == '\0') {
-        SetLastError(ERROR_INVALID_PARAMETER);
+    if (requestedName == nullptr || *requestedName == '\0') {
+        SetLastError(requestedName == nullptr ? ERROR_INVALID_PARAMETER : ERROR_PATH_NOT_FOUND);
         return false;
     }
-    const SIZE_T length = std::strlen(targetName);
-    temporaryName = static_cast<LPSTR>(LocalAlloc(LMEM_FIXED, length + sizeof TEMPORARY_SUFFIX));
-    if (temporaryName == nullptr)
+    if (!ResolveFileLinks(requestedName, targetName) || !MayReplaceFile(targetName.c_str()))
         return false;
-    std::memcpy(temporaryName, targetName, length);
-    std::memcpy(temporaryName + length, TEMPORARY_SUFFIX, sizeof TEMPORARY_SUFFIX);
-
-    file = CreateFileA(temporaryName, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    return file != INVALID_HANDLE_VALUE;
+    RemoveStaleReplacementFiles(targetName.c_str());
+    file = CreateReplacementFile(targetName.c_str(), temporaryName);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    // The rights go over before the bytes go in, so a private file's
+    // content is never readable to others on the way.
+    if (!CopyFileAccess(targetName.c_str(), temporaryName.c_str())) {
+        Discard();
+        return false;
+    }
+    return true;
 }
 
 bool ReplacingFile::Write(LPCVOID bytes, DWORD count)
@@ -57,12 +52,18 @@ bool ReplacingFile::Commit()
         return false;
     const HANDLE closing = file;
     file = INVALID_HANDLE_VALUE;
-    if (CloseHandle(closing) && MoveFileExA(temporaryName, targetName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    const DWORD code = GetLastError();
-    DeleteFileA(temporaryName);
-    SetLastError(code);
-    return false;
+    if (!CloseHandle(closing)
+        || !MoveFileExA(temporaryName.c_str(), targetName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD code = GetLastError();
+        DeleteFileA(temporaryName.c_str());
+        SetLastError(code);
+        return false;
+    }
+    // This save's file is in place from here on, so nothing after the
+    // rename may turn it into a reported failure.
+    FlushFolderOf(targetName.c_str());
+    SetLastError(ERROR_SUCCESS);
+    return true;
 }
 
 // Closing and deleting must not overwrite the code of the failure that led here.
@@ -73,6 +74,6 @@ void ReplacingFile::Discard()
     const DWORD code = GetLastError();
     CloseHandle(file);
     file = INVALID_HANDLE_VALUE;
-    DeleteFileA(temporaryName);
+    DeleteFileA(temporaryName.c_str());
     SetLastError(code);
 }

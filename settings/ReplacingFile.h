@@ -1,9 +1,15 @@
-// A file written under a temporary name beside its target and moved over the
-// target only once it is complete and flushed, so a failed write never costs
-// the user the file that was there before.
+// The one way the program replaces a file: the bytes go into a temporary
+// file of this save's own, created new beside the file it replaces, which is
+// moved over that file only once it is complete and flushed. A failed save
+// never costs the user the file that was there before, two programs saving
+// at once never write into one file (the last rename wins, and the file on
+// disk is always one whole save), and a link keeps pointing at the file it
+// names, which is replaced in its own folder.
 #pragma once
 
 #include "platform/win32_types.h"
+
+#include <string>
 
 class ReplacingFile {
 public:
@@ -13,21 +19,25 @@ public:
     // Removes the temporary file unless Commit succeeded; keeps the last error.
     ~ReplacingFile();
 
-    // Creates the temporary file; false with the last error set.
+    // Creates the temporary file, with the access rights of the file it is
+    // to replace; false with the last error set. A write-protected target is
+    // refused with ERROR_ACCESS_DENIED, as the system refuses to write it.
     bool Open();
     // The open temporary file, for writers that take a handle.
     HANDLE Handle() const { return file; }
     // Writes all bytes or fails with the last error set (a short write counts
     // as ERROR_WRITE_FAULT).
     bool Write(LPCVOID bytes, DWORD count);
-    // Flushes, closes and moves the temporary file over the target; on false
-    // the temporary file is gone and the target untouched.
+    // Flushes, closes and moves the temporary file over the target. True only
+    // when this save's own file is the one now in place; on false the
+    // temporary file is gone and the target untouched.
     bool Commit();
 
 private:
     void Discard();
 
-    LPCSTR targetName;
-    LPSTR temporaryName;
+    LPCSTR requestedName;
+    std::string targetName; // the requested name with its links followed
+    std::string temporaryName;
     HANDLE file;
 };

@@ -3,6 +3,7 @@
 #include "platform/win32.h"
 #include "settings/ReplacingFile.h"
 #include "settings/TSettings.h"
+#include "text/FileTransfer.h"
 
 #include <array>
 #include <cstdint>
@@ -46,32 +47,12 @@ bool WriteList(ReplacingFile& out, TStringsStorage& list, const BYTE* flags)
 // --- Load ---
 
 // The file is untrusted: one that ends early is corrupt, whatever the read said.
-bool ReadExactly(HANDLE file, LPVOID buffer, DWORD count)
+bool ReadWhole(HANDLE file, LPVOID buffer, DWORD count)
 {
-    DWORD got = 0;
-    if (!ReadFile(file, buffer, count, &got, nullptr))
-        return false;
-    if (got != count) {
-        SetLastError(ERROR_FILE_CORRUPT);
-        return false;
-    }
-    return true;
-}
-
-bool BytesLeft(HANDLE file, std::uint64_t* left)
-{
-    DWORD sizeHigh = 0;
-    const DWORD sizeLow = GetFileSize(file, &sizeHigh);
-    if (sizeLow == 0xFFFFFFFFu && GetLastError() != ERROR_SUCCESS)
-        return false;
-    LONG hereHigh = 0;
-    const DWORD hereLow = SetFilePointer(file, 0, &hereHigh, FILE_CURRENT);
-    if (hereLow == INVALID_SET_FILE_POINTER && GetLastError() != ERROR_SUCCESS)
-        return false;
-    const std::uint64_t size = (std::uint64_t{sizeHigh} << 32) | sizeLow;
-    const std::uint64_t here = (std::uint64_t{static_cast<DWORD>(hereHigh)} << 32) | hereLow;
-    *left = size > here ? size - here : 0;
-    return true;
+    const DWORD code = ReadExactly(file, buffer, count);
+    if (code != ERROR_SUCCESS)
+        SetLastError(code);
+    return code == ERROR_SUCCESS;
 }
 
 // One list as read from the file, not yet handed to the settings.
@@ -93,14 +74,17 @@ bool ReadFlags(HANDLE file, LoadedList& loaded)
     if (count == 0)
         return true;
     std::uint64_t left = 0;
-    if (!BytesLeft(file, &left))
+    const DWORD code = BytesLeft(file, &left);
+    if (code != ERROR_SUCCESS) {
+        SetLastError(code);
         return false;
+    }
     if (static_cast<std::uint64_t>(count) > left) {
         SetLastError(ERROR_FILE_CORRUPT);
         return false;
     }
     loaded.flags = static_cast<BYTE*>(LocalAlloc(LMEM_FIXED, static_cast<SIZE_T>(count)));
-    return loaded.flags != nullptr && ReadExactly(file, loaded.flags, static_cast<DWORD>(count));
+    return loaded.flags != nullptr && ReadWhole(file, loaded.flags, static_cast<DWORD>(count));
 }
 
 bool ReadList(HANDLE file, LoadedList& loaded)
@@ -123,14 +107,14 @@ struct LoadedSettings {
 bool ReadSettings(HANDLE file, LoadedSettings& loaded)
 {
     FixedHeader header{};
-    if (!ReadExactly(file, header.data(), static_cast<DWORD>(header.size())))
+    if (!ReadWhole(file, header.data(), static_cast<DWORD>(header.size())))
         return false;
     if (header != FIXED_HEADER) {
         SetLastError(ERROR_FILE_CORRUPT);
         return false;
     }
-    return ReadExactly(file, &loaded.general, sizeof loaded.general) && ReadList(file, loaded.headers)
-        && ReadList(file, loaded.prefixes) && ReadExactly(file, &loaded.copy, sizeof loaded.copy);
+    return ReadWhole(file, &loaded.general, sizeof loaded.general) && ReadList(file, loaded.headers)
+        && ReadList(file, loaded.prefixes) && ReadWhole(file, &loaded.copy, sizeof loaded.copy);
 }
 
 // List and flags stay in step even when the copy runs out of memory: a

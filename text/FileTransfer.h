@@ -5,6 +5,8 @@
 
 #include "platform/win32.h"
 
+#include <cstdint>
+
 inline DWORD WriteExactly(HANDLE file, const void* bytes, DWORD size)
 {
     DWORD written = 0;
@@ -25,3 +27,7 @@ inline DWORD ReadExactly(HANDLE file, void* bytes, DWORD size)
     }
     return got == size ? ERROR_SUCCESS : ERROR_FILE_CORRUPT;
 }
+
+// Bytes between the current position and the end of the file: no count or
+// size read from a file may promise more than this. 0 or the error code.
+DWORD BytesLeft(HANDLE file, std::uint64_t* left);

@@ -1,0 +1,160 @@
+#include "replacement_files.h"
+
+#include "files.h"
+#include "win32_errors.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <dirent.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <random>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::string_view NamePrefix = ".vantrel-save-";
+constexpr std::string_view NameSuffix = ".tmp";
+constexpr std::string_view NameLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t RandomLetters = 6;
+// Enough to step past any number of names that are taken by chance.
+constexpr int CreateTries = 100;
+// As many links as the system itself follows before it calls it a loop.
+constexpr int MostLinks = 40;
+
+// The folder part with its slash, empty for a bare name.
+std::string_view FolderPart(std::string_view fileName)
+{
+    const std::size_t slash = fileName.find_last_of('/');
+    return slash == std::string_view::npos ? std::string_view() : fileName.substr(0, slash + 1);
+}
+
+std::string RandomLettersOnce()
+{
+    static std::mt19937_64 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, NameLetters.size() - 1);
+    std::string letters;
+    for (std::size_t i = 0; i < RandomLetters; ++i)
+        letters += NameLetters[pick(generator)];
+    return letters;
+}
+
+bool IsDecimal(std::string_view text)
+{
+    if (text.empty() || text.size() > 10 || text[0] == '0')
+        return false;
+    for (const char ch : text)
+        if (ch < '0' || ch > '9')
+            return false;
+    return true;
+}
+
+// The process id in a name of this naming, or 0 for any other name.
+pid_t OwnerOf(std::string_view name)
+{
+    if (name.size() <= NamePrefix.size() + RandomLetters + 1 + NameSuffix.size() || !name.starts_with(NamePrefix)
+        || !name.ends_with(NameSuffix))
+        return 0;
+    name.remove_prefix(NamePrefix.size());
+    name.remove_suffix(NameSuffix.size());
+    const std::string_view letters = name.substr(name.size() - RandomLetters);
+    name.remove_suffix(RandomLetters);
+    if (!name.ends_with('-') || letters.find_first_not_of(NameLetters) != std::string_view::npos)
+        return 0;
+    name.remove_suffix(1);
+    if (!IsDecimal(name))
+        return 0;
+    std::uint64_t id = 0;
+    for (const char ch : name)
+        id = id * 10 + static_cast<std::uint64_t>(ch - '0');
+    return id <= INT_MAX ? static_cast<pid_t>(id) : 0;
+}
+
+bool HasEnded(pid_t process)
+{
+    return ::kill(process, 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
+
+BOOL ResolveFileLinks(LPCSTR fileName, std::string& resolved)
+{
+    std::string current = fileName;
+    for (int hop = 0; hop <= MostLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            resolved = current;
+            return TRUE;
+        }
+        std::string linked(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(current.c_str(), linked.data(), linked.size());
+        if (length < 0 || static_cast<std::size_t>(length) >= linked.size()) {
+            SetLastError(length < 0 ? Win32ErrorFromErrno(errno) : ERROR_FILENAME_EXCED_RANGE);
+            return FALSE;
+        }
+        linked.resize(static_cast<std::size_t>(length));
+        current = linked.starts_with('/') ? linked : std::string(FolderPart(current)) + linked;
+    }
+    SetLastError(ERROR_CANT_RESOLVE_FILENAME);
+    return FALSE;
+}
+
+BOOL MayReplaceFile(LPCSTR fileName)
+{
+    struct stat info {};
+    if (::stat(fileName, &info) != 0) {
+        if (errno == ENOENT)
+            return TRUE;
+        SetLastError(Win32ErrorFromErrno(errno));
+        return FALSE;
+    }
+    if (!S_ISREG(info.st_mode) || ::faccessat(AT_FDCWD, fileName, W_OK, AT_EACCESS) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HANDLE CreateReplacementFile(LPCSTR fileName, std::string& temporaryName)
+{
+    const std::string stem =
+        std::string(FolderPart(fileName)) + std::string(NamePrefix) + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < CreateTries; ++attempt) {
+        temporaryName = stem + RandomLettersOnce() + std::string(NameSuffix);
+        const HANDLE file = CreateFileA(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+void RemoveStaleReplacementFiles(LPCSTR fileName)
+{
+    const std::string folder(FolderPart(fileName));
+    DIR* entries = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (entries == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(entries)) {
+        const pid_t owner = OwnerOf(entry->d_name);
+        if (owner <= 0 || !HasEnded(owner))
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(entries), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
+            ::unlinkat(::dirfd(entries), entry->d_name, 0);
+    }
+    ::closedir(entries);
+}
+
+void FlushFolderOf(LPCSTR fileName)
+{
+    const std::string folder(FolderPart(fileName));
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
