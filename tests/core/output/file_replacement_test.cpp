@@ -122,9 +122,11 @@ TEST_F(FileReplacement, NeverOverwritesOtherFilesOfTheFolder)
     // What a fixed temporary name would have clobbered.
     Write(target + ".tmp", "keep me");
     Write(folder + "/.vantrel-save-1.tmp", "leftover");
+    Write(folder + "/.vantrel-save-1-aaaaaa.tmp", "pid 1 runs");
     ASSERT_TRUE(WriteFileReplacing(target.c_str(), "new\r\n"));
     EXPECT_EQ(Read(target + ".tmp"), "keep me");
     EXPECT_EQ(Read(folder + "/.vantrel-save-1.tmp"), "leftover");
+    EXPECT_EQ(Read(folder + "/.vantrel-save-1-aaaaaa.tmp"), "pid 1 runs");
     EXPECT_EQ(Read(target), "new\r\n");
 }
 
@@ -157,12 +159,35 @@ TEST_F(FileReplacement, FailedFirstSaveLeavesNoFileAtAll)
     EXPECT_TRUE(Entries().empty());
 }
 
-TEST_F(FileReplacement, SecondChunkFailing)
+TEST_F(FileReplacement, EveryChunkFailingOrStoppingPartWay)
 {
-    FileFaults::FailNth(FileOp::Write, 2, ERROR_DISK_FULL);
+    Write(target, "old\r\n");
+    for (const bool partly : {false, true}) {
+        for (int nth = 1; nth <= 4; ++nth) {
+            SCOPED_TRACE(std::to_string(nth) + (partly ? " part written" : " nothing written"));
+            FileFaults::Reset();
+            if (partly)
+                FileFaults::WriteNthPartly(nth, ERROR_DISK_FULL);
+            else
+                FileFaults::FailNth(FileOp::Write, nth, ERROR_DISK_FULL);
+            EXPECT_FALSE(WriteFileReplacing(target.c_str(), std::string(200000, 'y')));
+            EXPECT_EQ(GetLastError(), ERROR_DISK_FULL);
+            EXPECT_EQ(Read(target), "old\r\n");
+            EXPECT_EQ(Entries(), std::vector<std::string>{"notes"});
+        }
+    }
+}
+
+TEST_F(FileReplacement, RenameFailingAfterTheTemporaryIsComplete)
+{
+    Write(target, "old\r\n");
+    FileFaults::FailNth(FileOp::Rename, 1, ERROR_ACCESS_DENIED);
     EXPECT_FALSE(WriteFileReplacing(target.c_str(), std::string(200000, 'y')));
-    EXPECT_EQ(GetLastError(), ERROR_DISK_FULL);
-    EXPECT_TRUE(Entries().empty());
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(FileFaults::Calls(FileOp::Write), 4);
+    EXPECT_EQ(FileFaults::Calls(FileOp::Flush), 1);
+    EXPECT_EQ(Read(target), "old\r\n");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"notes"});
 }
 
 TEST_F(FileReplacement, MissingFolderIsReported)

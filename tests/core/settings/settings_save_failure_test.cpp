@@ -45,21 +45,30 @@ TEST_F(SettingsSaveFailure, FolderThatRefusesNewFiles)
     ExpectOlderFileKept(ERROR_ACCESS_DENIED);
 }
 
+// A write that fails outright, and one that stops part way through its
+// bytes, as a disk does that fills up in the middle of a write.
 TEST_F(SettingsSaveFailure, EveryWriteFailingInTurn)
 {
-    int nth = 1;
-    for (;; ++nth) {
-        ASSERT_LT(nth, 1000) << "the save never succeeded";
-        FileFaults::Reset();
-        FileFaults::FailNth(FileOp::Write, nth, ERROR_DISK_FULL);
-        if (settings.Save(path.c_str()))
-            break;
-        SCOPED_TRACE(nth);
-        ExpectOlderFileKept(ERROR_DISK_FULL);
+    for (const bool partly : {false, true}) {
+        SCOPED_TRACE(partly ? "part written" : "nothing written");
+        int nth = 1;
+        for (;; ++nth) {
+            ASSERT_LT(nth, 1000) << "the save never succeeded";
+            FileFaults::Reset();
+            if (partly)
+                FileFaults::WriteNthPartly(nth, ERROR_DISK_FULL);
+            else
+                FileFaults::FailNth(FileOp::Write, nth, ERROR_DISK_FULL);
+            if (settings.Save(path.c_str()))
+                break;
+            SCOPED_TRACE(nth);
+            ExpectOlderFileKept(ERROR_DISK_FULL);
+        }
+        EXPECT_GT(nth, 7) << "header, options, two blocks, their flags and the copy options are all writes";
+        EXPECT_EQ(ReadBytes(path), ExpectedDefaultFile());
+        EXPECT_EQ(FolderEntries(), std::vector<std::string>{"vantrel.dat"});
+        WriteBytes(path, olderBytes);
     }
-    EXPECT_GT(nth, 7) << "header, options, two blocks, their flags and the copy options are all writes";
-    EXPECT_EQ(ReadBytes(path), ExpectedDefaultFile());
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"vantrel.dat"});
 }
 
 TEST_F(SettingsSaveFailure, FlushFailing)
@@ -69,10 +78,13 @@ TEST_F(SettingsSaveFailure, FlushFailing)
     ExpectOlderFileKept(ERROR_DISK_FULL);
 }
 
+// The temporary file is complete and flushed when the rename fails.
 TEST_F(SettingsSaveFailure, RenameFailing)
 {
+    FileFaults::Reset();
     FileFaults::FailNth(FileOp::Rename, 1, ERROR_SHARING_VIOLATION);
     EXPECT_FALSE(settings.Save(path.c_str()));
+    EXPECT_EQ(FileFaults::Calls(FileOp::Flush), 1);
     ExpectOlderFileKept(ERROR_SHARING_VIOLATION);
 }
 
