@@ -106,6 +106,8 @@ def main(folder):
     if b is not None:
         label, real, _, figures, target, met = rows[-1]
         rows[-1] = (label, real, fmt_ms(b["child_cpu"] * 1e3), figures, target, met)
+    timed("8 View Declaration, 50 MB header of one line", "ViewDeclaration/SingleLine50MB", 1000)
+    timed("8 View Declaration, 200 MB header", "ViewDeclaration/Header200MB", 1000)
     b = get("MemoryAfterW2Load")
     if b is not None:
         rows.append(("7 Peak memory of the W2 load, per row", "", "",

@@ -24,6 +24,7 @@ namespace {
 constexpr char EscapeKey = 27;
 const QColor DeclarationColour(255, 0, 0);
 constexpr int DeclarationGrowth = 2; // pixels of character height
+constexpr const char* PartialCaption = " - only part of the file is shown";
 
 // The number of a row's decimal field; 0 for a text that is none.
 std::uint64_t FieldNumber(const std::string& text)
@@ -38,10 +39,13 @@ std::uint64_t FieldNumber(const std::string& text)
 TfrmDeclaration* TfrmDeclaration::ForRow(QWidget* owner, const CodeEntry& row)
 {
     DeclarationText header;
-    if (!header.Load(row.Header().c_str()))
+    const std::uint64_t declaredAt = FieldNumber(row.LineOffset());
+    if (!header.Load(row.Header().c_str(), declaredAt))
         return nullptr;
     auto* viewer = new TfrmDeclaration(owner, row.Header(), header.Text());
-    viewer->LineStart = header.PositionOf(FieldNumber(row.LineOffset()));
+    if (header.Partial())
+        viewer->setWindowTitle(viewer->windowTitle() + QString::fromLatin1(PartialCaption));
+    viewer->LineStart = header.PositionOf(declaredAt);
     viewer->LineLength = static_cast<qsizetype>(std::min<std::uint64_t>(FieldNumber(row.LineLength()), INT32_MAX));
     viewer->StatusBar1->SetPanelText(0, QStringLiteral("Line : ") + QString::fromStdString(row.Line()));
     viewer->StatusBar1->SetPanelText(1, QString::fromStdString(Ansi1252ToUtf8(row.Mnemonic)));

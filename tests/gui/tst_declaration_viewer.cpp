@@ -4,6 +4,7 @@
 #include "support/DeclarationHeaders.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeSeams.h"
+#include "dialogs/DeclarationText.h"
 #include "dialogs/TfrmDeclaration.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -87,7 +89,97 @@ void VerifyMarked(const TestHeader& header, int line)
     delete viewer;
 }
 
+// Lines "// line N" of about lineBytes bytes each, CR LF ended, up to
+// totalBytes, with the declaration as line declared.
+QByteArray SizedHeader(qsizetype totalBytes, int declared)
+{
+    QByteArray bytes;
+    bytes.reserve(totalBytes + 64);
+    for (int line = 1; bytes.size() < totalBytes; ++line) {
+        bytes += line == declared ? QByteArray("#define ERROR_MARKED 5L // the declaration")
+                                  : "// line " + QByteArray::number(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool IsFillerLine(const QString& text)
+{
+    static const QRegularExpression filler(QStringLiteral("^// line \\d+$"));
+    return filler.match(text).hasMatch();
+}
+
+const QString PartialCaption = QStringLiteral(" - only part of the file is shown");
+
 } // namespace
+
+// A header too large, or with too long a line, to be laid out in about a
+// second is shown in part: whole lines around the declaring line, which is
+// marked as always, and the caption says so.
+class DeclarationPart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void headerAboveTheBoundShowsWholeLinesAroundTheDeclaration()
+    {
+        const qsizetype size = static_cast<qsizetype>(DeclarationText::ShownBytes) * 3 / 2;
+        TestHeader header(SizedHeader(size, 500000));
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 500000));
+        QVERIFY(viewer != nullptr);
+        QVERIFY(viewer->windowTitle().endsWith(PartialCaption));
+        const QTextDocument* document = viewer->RichEdit1->document();
+        QVERIFY(document->characterCount() <= static_cast<int>(DeclarationText::ShownBytes));
+        QVERIFY(IsFillerLine(document->firstBlock().text()));
+        QTextBlock last = document->lastBlock();
+        if (last.text().isEmpty())
+            last = last.previous();
+        QVERIFY(IsFillerLine(last.text()));
+        QCOMPARE(RedText(document), ShownLine(header.Bytes(), 500000));
+        QCOMPARE(viewer->RichEdit1->textCursor().block().text(), ShownLine(header.Bytes(), 500000));
+        QVERIFY(CaretInView(viewer->RichEdit1));
+        delete viewer;
+    }
+
+    void headerWithinTheBoundIsShownWhole()
+    {
+        // The declaration late in the file: the lines before it fill more
+        // than half the bound.
+        TestHeader header(SizedHeader(static_cast<qsizetype>(DeclarationText::ShownBytes) * 3 / 4, 400000));
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 400000));
+        QVERIFY(viewer != nullptr);
+        QVERIFY(!viewer->windowTitle().endsWith(PartialCaption));
+        QCOMPARE(viewer->RichEdit1->document()->characterCount() - 1,
+                 header.Bytes().size() - header.Bytes().count('\r'));
+        QCOMPARE(viewer->RichEdit1->textCursor().blockNumber(), 400000 - 1);
+        delete viewer;
+    }
+
+    void longLineElsewhereIsLeftOut()
+    {
+        const QByteArray longLine(static_cast<qsizetype>(DeclarationText::LongestLine) + 1, 'x');
+        TestHeader header("// one\r\n#define ERROR_MARKED 5L\r\n// three\r\n" + longLine + "\r\n// five\r\n");
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 2));
+        QVERIFY(viewer != nullptr);
+        QVERIFY(viewer->windowTitle().endsWith(PartialCaption));
+        QCOMPARE(viewer->RichEdit1->toPlainText(), QStringLiteral("// one\n#define ERROR_MARKED 5L\n// three\n"));
+        QCOMPARE(RedText(viewer->RichEdit1->document()), QStringLiteral("#define ERROR_MARKED 5L"));
+        delete viewer;
+    }
+
+    void longDeclaringLineIsCutAtTheBound()
+    {
+        const QByteArray comment(static_cast<qsizetype>(DeclarationText::LongestLine) * 4, 'c');
+        TestHeader header("// one\r\n#define ERROR_MARKED 5L /* " + comment + " */\r\n// three\r\n");
+        QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 2));
+        QVERIFY(viewer != nullptr);
+        QVERIFY(viewer->windowTitle().endsWith(PartialCaption));
+        const QString red = RedText(viewer->RichEdit1->document());
+        QCOMPARE(red.size(), static_cast<qsizetype>(DeclarationText::LongestLine));
+        QVERIFY(red.startsWith(QStringLiteral("#define ERROR_MARKED 5L /* ccc")));
+        QCOMPARE(viewer->RichEdit1->textCursor().positionInBlock(), 0);
+        delete viewer;
+    }
+};
 
 class DeclarationMark : public QObject {
     Q_OBJECT
@@ -235,6 +327,8 @@ int main(int argc, char** argv)
     failures += QTest::qExec(&mark, argc, argv);
     DeclarationPopup popup;
     failures += QTest::qExec(&popup, argc, argv);
+    DeclarationPart part;
+    failures += QTest::qExec(&part, argc, argv);
     return failures;
 }
 
