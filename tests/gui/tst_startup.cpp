@@ -111,6 +111,21 @@ private slots:
         QTest::qWait(0);
     }
 
+    void settingsThatCannotBeSavedAreReportedOnceWithTheFileAndTheReason()
+    {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("vantrel.dat")));
+        const int result = Run();
+        QDir(settingsPath).removeRecursively();
+
+        QCOMPARE(result, 0);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        const QString text = QString::fromStdString(boxes.shown[0].text);
+        QVERIFY2(text.contains(settingsPath), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Access is denied")) || text.contains(QStringLiteral("Error 5.")),
+                 qPrintable(text));
+        QCOMPARE(boxes.shown[0].flags & MB_ICONMASK, MB_ICONEXCLAMATION);
+    }
+
     void hiddenAtStartShowsNoWindowButTheTrayIcon()
     {
         TSettings hidden(nullptr);
