@@ -21,12 +21,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vantrel developers")
 set(CPACK_PACKAGE_CONTACT "${VANTREL_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "browse Windows system error codes defined in C headers")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Vantrel reads C and C++ headers such as winerror.h and lists every #define \
-whose name starts with a chosen prefix as a sortable table of codes. It finds \
-codes by name or value, opens a header at the declaring line, copies codes in \
-a chosen layout, turns a list of codes into a switch statement, and shows the \
-system's message text for a code, read from Wine's message table.")
+# Debian shows the description as written, so the lines are kept short.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Vantrel reads C and C++ headers such as winerror.h and lists every #define"
+  "whose name starts with a chosen prefix as a sortable table of codes. It"
+  "finds codes by name or value, opens a header at the declaring line, copies"
+  "codes in a chosen layout, turns a list of codes into a switch statement,"
+  "and shows the system's message text for a code, read from Wine's message"
+  "table.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
