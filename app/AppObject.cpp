@@ -11,6 +11,9 @@ constexpr const char* ApplicationTitle = "Vantrel";
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QString::fromLatin1(ApplicationTitle));
+    // Lets the desktop match the windows to the installed desktop entry and
+    // its icon (Wayland asks for this by name).
+    setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

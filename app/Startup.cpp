@@ -1,11 +1,13 @@
 #include "app/Startup.h"
 
 #include "app/AppObject.h"
+#include "app/SettingsSaveMessage.h"
 #include "app/TfrmMain.h"
 #include "app/seams/MessageBoxService.h"
 #include "dialogs/TfrmFind.h"
 #include "dialogs/TfrmSettings.h"
 #include "platform/win32.h"
+#include "settings/SettingsLocation.h"
 #include "settings/TSettings.h"
 
 #include <memory>
@@ -15,8 +17,10 @@ TMyString AppFolder;
 namespace {
 
 constexpr const char* FolderSeparator = "/";
-constexpr const char* SettingsFileLiteral = "/vantrel.dat";
 constexpr DWORD PathBufferSize = 4096;
+
+// Decided once per run, beside the executable or in the user's folder.
+std::string settingsFile;
 
 std::string ExecutablePath(const StartupOptions& options)
 {
@@ -74,21 +78,20 @@ void CreateWindows(const StartupOptions& options, RunWindows& windows)
     windows.main->SetSettingsDialog(frmSettings);
 }
 
+// Settings that cannot be kept are at least not lost without a word.
 void SaveAndDestroySettings()
 {
     if (Settings == nullptr)
         return;
-    Settings->Save(SettingsFileName().c_str());
+    if (!Settings->Save(settingsFile.c_str())) {
+        const DWORD code = GetLastError();
+        MessageBoxA(nullptr, SettingsNotSavedText(settingsFile, code).c_str(), nullptr, MB_ICONEXCLAMATION);
+    }
     delete Settings;
     Settings = nullptr;
 }
 
 } // namespace
-
-TMyString SettingsFileName()
-{
-    return TMyString::Concatenate(AppFolder, TMyString(SettingsFileLiteral));
-}
 
 int RunVantrel(int& argc, char** argv, const StartupOptions& options)
 {
@@ -103,7 +106,8 @@ int RunVantrel(int& argc, char** argv, const StartupOptions& options)
             return 0;
         }
         AppFolder.Truncate(separator);
-        Settings = new TSettings(SettingsFileName().c_str());
+        settingsFile = SettingsFilePath(AppFolder.c_str());
+        Settings = new TSettings(settingsFile.c_str());
         application = EnsureApplication(argc, argv);
         SetShowMainForm(Settings->GeneralOptions.ShowAtStart != 0);
         CreateWindows(options, windows);

@@ -1,5 +1,5 @@
 // The program from start to end: find the executable's folder, load the
-// settings beside it, make the application object and the windows of the
+// settings beside it or from the user's folder, make the application object and the windows of the
 // run, run the loop, and save the settings when it ends.
 #pragma once
 
@@ -20,9 +20,6 @@ struct StartupOptions {
 
 // The executable's folder, without the separator after it.
 extern TMyString AppFolder;
-
-// AppFolder followed by "/vantrel.dat".
-TMyString SettingsFileName();
 
 // Returns the exit code: 0 on every path that reaches the end.
 int RunVantrel(int& argc, char** argv, const StartupOptions& options = {});

@@ -25,3 +25,6 @@ set_target_properties(vantrel_gui PROPERTIES AUTOMOC ON AUTORCC ON)
 
 add_executable(vantrel ${CMAKE_SOURCE_DIR}/app/main.cpp)
 target_link_libraries(vantrel PRIVATE vantrel_gui vantrel_warnings)
+
+set_source_files_properties(${CMAKE_SOURCE_DIR}/app/CommandLine.cpp PROPERTIES
+  COMPILE_DEFINITIONS VANTREL_VERSION="${PROJECT_VERSION}")

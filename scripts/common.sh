@@ -7,12 +7,16 @@ fail() {
 }
 
 # The Debian packages a build needs, and the ones the tests need on top.
+# scdoc and rsvg-convert make the manual pages and the icons.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
-                libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
+                libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation scdoc librsvg2-bin)
 # Wine's kernelbase.dll carries the system message table the program shows.
 RUN_PACKAGES=(libwine)
 # clang and its runtime build the fuzz targets.
 TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils clang libclang-rt-14-dev)
+
+# cpack's dpkg-shlibdeps and file, and the checks of the package.
+PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian)
 
 # Installs the packages that are not installed yet; does nothing when all are.
 install_packages() {

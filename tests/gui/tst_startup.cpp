@@ -4,6 +4,8 @@
 #include "support/ProgramRun.h"
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
+#include "output/SystemMessageText.h"
+#include "platform/win32.h"
 #include "settings/TSettings.h"
 
 #include <QDir>
@@ -109,6 +111,23 @@ private slots:
         QVERIFY(QFile::exists(settingsPath));
         QVERIFY(Settings == nullptr);
         QTest::qWait(0);
+    }
+
+    void settingsThatCannotBeSavedAreReportedOnceWithTheFileAndTheReason()
+    {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("vantrel.dat")));
+        const int result = Run();
+        QDir(settingsPath).removeRecursively();
+
+        QCOMPARE(result, 0);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        const QString text = QString::fromStdString(boxes.shown[0].text);
+        QVERIFY2(text.contains(settingsPath), qPrintable(text));
+        // Moving the new file over a folder is refused: the system's text for
+        // that, or its number where the system has no text.
+        const QString reason = QString::fromStdString(SystemMessageText(ERROR_ACCESS_DENIED)).trimmed();
+        QVERIFY2(text.contains(reason.isEmpty() ? QStringLiteral("Error 5.") : reason), qPrintable(text));
+        QCOMPARE(boxes.shown[0].flags & MB_ICONMASK, MB_ICONEXCLAMATION);
     }
 
     void hiddenAtStartShowsNoWindowButTheTrayIcon()
