@@ -2,11 +2,11 @@
 
 #include "app/AppObject.h"
 #include "app/TfrmMain.h"
-#include "app/seams/MessageBoxService.h"
 #include "dialogs/TfrmFind.h"
 #include "dialogs/TfrmSettings.h"
 #include "platform/win32.h"
 #include "settings/TSettings.h"
+#include "widgets/seams/MessageBoxService.h"
 
 #include <memory>
 

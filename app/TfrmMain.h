@@ -5,8 +5,8 @@
 // global must exist while the window does, up to its destruction).
 #pragma once
 
-#include "app/TrayLogic.h"
 #include "platform/win32_types.h"
+#include "widgets/TrayLogic.h"
 
 #include <QPointer>
 #include <QWidget>

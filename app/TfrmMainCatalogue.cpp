@@ -2,15 +2,15 @@
 // a clicked column, and the code list's popup menu.
 #include "app/TfrmMain.h"
 
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
-#include "app/SettingsDialogLink.h"
-#include "app/TListView.h"
-#include "app/TStatusBar.h"
-#include "app/seams/MessageBoxService.h"
 #include "catalogue/ScanHeader.h"
+#include "dialogs/SettingsDialogLink.h"
 #include "platform/win32.h"
 #include "settings/TSettings.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
+#include "widgets/seams/MessageBoxService.h"
+#include "widgets/TListView.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,16 +2,16 @@
 // settings, and the code generator that writes into the pane.
 #include "app/TfrmMain.h"
 
-#include "app/CodeListModel.h"
-#include "app/DragSource.h"
 #include "app/OutputPaneBinding.h"
-#include "app/TListView.h"
-#include "app/seams/ClipboardService.h"
-#include "app/seams/MessageBoxService.h"
 #include "dialogs/TfrmActionSelect.h"
 #include "dialogs/TfrmCopyWhat.h"
 #include "output/CopyCommand.h"
 #include "settings/TSettings.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/DragSource.h"
+#include "widgets/seams/ClipboardService.h"
+#include "widgets/seams/MessageBoxService.h"
+#include "widgets/TListView.h"
 
 #include <QTabWidget>
 

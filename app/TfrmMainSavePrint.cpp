@@ -3,13 +3,13 @@
 #include "app/TfrmMain.h"
 
 #include "app/AppObject.h"
-#include "app/PaneText.h"
-#include "app/PlainTextPrinting.h"
-#include "app/TSaveDialog.h"
-#include "app/seams/PrinterService.h"
 #include "output/FileReplacement.h"
 #include "output/SavedText.h"
 #include "platform/codepage.h"
+#include "widgets/PaneText.h"
+#include "widgets/PlainTextPrinting.h"
+#include "widgets/seams/PrinterService.h"
+#include "widgets/TSaveDialog.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "dialogs/TfrmActionSelect.h"
 
-#include "app/seams/MessageBoxService.h"
 #include "output/GeneratorExpression.h"
 #include "platform/codepage.h"
+#include "widgets/seams/MessageBoxService.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "dialogs/TfrmCopyWhat.h"
 
-#include "app/KeyPreview.h"
 #include "platform/codepage.h"
 #include "settings/TSettings.h"
+#include "widgets/KeyPreview.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

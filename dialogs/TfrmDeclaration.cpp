@@ -1,12 +1,12 @@
 #include "dialogs/TfrmDeclaration.h"
 
-#include "app/KeyPreview.h"
-#include "app/MenuShortcuts.h"
-#include "app/TStatusBar.h"
-#include "app/seams/ClipboardService.h"
 #include "catalogue/CodeEntry.h"
 #include "dialogs/DeclarationText.h"
 #include "platform/codepage.h"
+#include "widgets/KeyPreview.h"
+#include "widgets/MenuShortcuts.h"
+#include "widgets/seams/ClipboardService.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QFontInfo>

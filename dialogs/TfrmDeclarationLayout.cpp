@@ -1,10 +1,10 @@
 // The declaration viewer's controls, as laid out: sizes in pixels.
 #include "dialogs/TfrmDeclaration.h"
-#include "app/DesignedLayout.h"
+#include "widgets/DesignedLayout.h"
 
-#include "app/MenuShortcuts.h"
-#include "app/TStatusBar.h"
 #include "platform/codepage.h"
+#include "widgets/MenuShortcuts.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -2,15 +2,15 @@
 // keys, closing, and its status bar.
 #include "dialogs/TfrmSettings.h"
 
-#include "app/ApplicationHint.h"
-#include "app/Controls.h"
-#include "app/HintText.h"
-#include "app/KeyPreview.h"
-#include "app/TStatusBar.h"
-#include "app/seams/MessageBoxService.h"
 #include "dialogs/TfrmSettingsListBox.h"
 #include "platform/codepage.h"
 #include "settings/TSettings.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/Controls.h"
+#include "widgets/HintText.h"
+#include "widgets/KeyPreview.h"
+#include "widgets/seams/MessageBoxService.h"
+#include "widgets/TStatusBar.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

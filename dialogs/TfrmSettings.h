@@ -4,7 +4,7 @@
 // Settings as they are made, and the list selections whenever it closes.
 #pragma once
 
-#include "app/SettingsDialogLink.h"
+#include "dialogs/SettingsDialogLink.h"
 
 #include <QDialog>
 

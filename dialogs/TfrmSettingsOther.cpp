@@ -2,12 +2,12 @@
 // program the moment a box is clicked.
 #include "dialogs/TfrmSettings.h"
 
-#include "app/ApplicationHint.h"
-#include "app/Controls.h"
-#include "app/HintText.h"
-#include "app/TStatusBar.h"
 #include "app/TfrmMain.h"
 #include "settings/TSettings.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/Controls.h"
+#include "widgets/HintText.h"
+#include "widgets/TStatusBar.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

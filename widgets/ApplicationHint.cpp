@@ -1,6 +1,6 @@
-#include "app/ApplicationHint.h"
+#include "widgets/ApplicationHint.h"
 
-#include "app/HintText.h"
+#include "widgets/HintText.h"
 
 #include <QApplication>
 #include <QHelpEvent>

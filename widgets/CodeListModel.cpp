@@ -1,7 +1,7 @@
-#include "app/CodeListModel.h"
+#include "widgets/CodeListModel.h"
 
-#include "app/Images.h"
 #include "platform/codepage.h"
+#include "widgets/Images.h"
 
 #include <algorithm>
 #include <stdexcept>

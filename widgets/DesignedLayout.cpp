@@ -1,4 +1,4 @@
-#include "app/DesignedLayout.h"
+#include "widgets/DesignedLayout.h"
 
 #include <QStringList>
 

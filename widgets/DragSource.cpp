@@ -1,4 +1,4 @@
-#include "app/DragSource.h"
+#include "widgets/DragSource.h"
 
 #include <QMetaObject>
 #include <QMimeData>

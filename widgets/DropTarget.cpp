@@ -1,6 +1,6 @@
-#include "app/DropTarget.h"
+#include "widgets/DropTarget.h"
 
-#include "app/DragSource.h"
+#include "widgets/DragSource.h"
 
 #include <QAbstractScrollArea>
 #include <QDropEvent>

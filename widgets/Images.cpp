@@ -1,6 +1,6 @@
-#include "app/Images.h"
+#include "widgets/Images.h"
 
-#include "app/TrayLogic.h"
+#include "widgets/TrayLogic.h"
 
 #include <QFile>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/MenuShortcuts.h"
+#include "widgets/MenuShortcuts.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "app/PaneText.h"
+#include "widgets/PaneText.h"
 
 #include "platform/codepage.h"
 

@@ -1,6 +1,6 @@
-#include "app/PanelDocking.h"
+#include "widgets/PanelDocking.h"
 
-#include "app/DragSource.h"
+#include "widgets/DragSource.h"
 
 #include <QDrag>
 #include <QDropEvent>

@@ -1,4 +1,4 @@
-#include "app/PlainTextPrinting.h"
+#include "widgets/PlainTextPrinting.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "app/TListView.h"
+#include "widgets/TListView.h"
 
-#include "app/CodeListModel.h"
-#include "app/DragSource.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/DragSource.h"
 
 #include <QDrag>
 #include <QHeaderView>

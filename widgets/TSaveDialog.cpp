@@ -1,4 +1,4 @@
-#include "app/TSaveDialog.h"
+#include "widgets/TSaveDialog.h"
 
 #include <QWidget>
 

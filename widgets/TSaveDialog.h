@@ -2,7 +2,7 @@
 // folder and filter chosen last are offered again at the next save.
 #pragma once
 
-#include "app/seams/FileSaveDialog.h"
+#include "widgets/seams/FileSaveDialog.h"
 
 #include <QObject>
 

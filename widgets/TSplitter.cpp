@@ -1,6 +1,6 @@
-#include "app/TSplitter.h"
+#include "widgets/TSplitter.h"
 
-#include "app/SplitterRule.h"
+#include "widgets/SplitterRule.h"
 
 #include <QMouseEvent>
 #include <QSplitterHandle>

@@ -1,4 +1,4 @@
-#include "app/TStatusBar.h"
+#include "widgets/TStatusBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/TrayLogic.h"
+#include "widgets/TrayLogic.h"
 
 #include <utility>
 

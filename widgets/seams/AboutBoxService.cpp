@@ -1,4 +1,4 @@
-#include "app/seams/AboutBoxService.h"
+#include "widgets/seams/AboutBoxService.h"
 
 #include "platform/codepage.h"
 

@@ -2,7 +2,7 @@
 // window, shown modally.
 #pragma once
 
-#include "app/seams/Seam.h"
+#include "widgets/seams/Seam.h"
 
 #include <string>
 

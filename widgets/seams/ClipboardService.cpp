@@ -1,4 +1,4 @@
-#include "app/seams/ClipboardService.h"
+#include "widgets/seams/ClipboardService.h"
 
 #include "platform/codepage.h"
 

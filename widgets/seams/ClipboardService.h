@@ -3,8 +3,8 @@
 // from and to the program's code page. Line ends are kept as they are.
 #pragma once
 
-#include "app/seams/Seam.h"
 #include "output/Clipboard.h"
+#include "widgets/seams/Seam.h"
 
 template <>
 Clipboard& Seam<Clipboard>::Default();

@@ -1,4 +1,4 @@
-#include "app/seams/FileOpenDialog.h"
+#include "widgets/seams/FileOpenDialog.h"
 
 #include <QFileDialog>
 

@@ -2,7 +2,7 @@
 // and links are returned as themselves, not followed.
 #pragma once
 
-#include "app/seams/Seam.h"
+#include "widgets/seams/Seam.h"
 
 #include <QStringList>
 

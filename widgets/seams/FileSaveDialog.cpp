@@ -1,4 +1,4 @@
-#include "app/seams/FileSaveDialog.h"
+#include "widgets/seams/FileSaveDialog.h"
 
 #include <QFileDialog>
 

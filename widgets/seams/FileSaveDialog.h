@@ -3,7 +3,7 @@
 // the run again.
 #pragma once
 
-#include "app/seams/Seam.h"
+#include "widgets/seams/Seam.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/seams/MessageBoxService.h"
+#include "widgets/seams/MessageBoxService.h"
 
 #include "platform/codepage.h"
 

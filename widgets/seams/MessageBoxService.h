@@ -3,8 +3,8 @@
 // the answer.
 #pragma once
 
-#include "app/seams/Seam.h"
 #include "platform/win32_types.h"
+#include "widgets/seams/Seam.h"
 
 #include <string>
 

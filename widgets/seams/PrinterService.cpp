@@ -1,4 +1,4 @@
-#include "app/seams/PrinterService.h"
+#include "widgets/seams/PrinterService.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

@@ -1,7 +1,7 @@
 // The system's default printer, for a print job without a print dialog.
 #pragma once
 
-#include "app/seams/Seam.h"
+#include "widgets/seams/Seam.h"
 
 #include <memory>
 

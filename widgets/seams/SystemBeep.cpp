@@ -1,4 +1,4 @@
-#include "app/seams/SystemBeep.h"
+#include "widgets/seams/SystemBeep.h"
 
 #include <QGuiApplication>
 

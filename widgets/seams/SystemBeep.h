@@ -2,7 +2,7 @@
 // the active application. A setting is an opaque number; 0 is "off".
 #pragma once
 
-#include "app/seams/Seam.h"
+#include "widgets/seams/Seam.h"
 
 class SystemBeep {
 public:

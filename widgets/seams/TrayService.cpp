@@ -1,7 +1,7 @@
-#include "app/seams/TrayService.h"
+#include "widgets/seams/TrayService.h"
 
-#include "app/Images.h"
 #include "platform/codepage.h"
+#include "widgets/Images.h"
 
 #include <QSystemTrayIcon>
 
