@@ -38,7 +38,8 @@ std::unique_ptr<TApplication> EnsureApplication(int& argc, char** argv)
     return std::make_unique<TApplication>(argc, argv);
 }
 
-// The windows that live for the whole run, destroyed when the run ends.
+// The windows that live for the whole run, destroyed when the run ends:
+// after the settings are saved and freed, so they read none of them then.
 struct RunWindows {
     std::unique_ptr<TfrmMain> main;
     std::unique_ptr<TfrmFind> find;

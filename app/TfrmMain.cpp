@@ -72,7 +72,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent)
 
 TfrmMain::~TfrmMain()
 {
-    // FormDestroy; Settings may already be gone.
+    // FormDestroy, after start-up has freed Settings.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     Seam<SystemBeep>::Get().Set(savedBeep);
     RemoveTrayIcon();
@@ -165,6 +165,16 @@ void TfrmMain::SetShowHint(bool show)
 void TfrmMain::ShowMainHint()
 {
     StatusBar1->SetPanelText(0, LongHint(ApplicationHint::Instance().Hint()));
+}
+
+void TfrmMain::ShowOptionsHint()
+{
+    StatusBar1->SetPanelText(0, LongHint(ControlHint(cmdOptions)));
+}
+
+void TfrmMain::ClearMainHint()
+{
+    StatusBar1->SetPanelText(0, QString());
 }
 
 void TfrmMain::FormKeyPress(char key)

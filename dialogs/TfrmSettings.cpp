@@ -24,7 +24,7 @@ constexpr LONG EscapeMinimizes = 1;
 constexpr LONG EscapeCloses = 2;
 } // namespace
 
-TfrmSettings::TfrmSettings(TfrmMain& main_) : main(main_)
+TfrmSettings::TfrmSettings(MainWindowLink& main_) : main(main_)
 {
     BuildLayout();
     BindHandlers();
