@@ -1,8 +1,8 @@
 #include "app/TfrmMain.h"
 
 #include "dialogs/SettingsDialogLink.h"
-#include "platform/codepage.h"
 #include "settings/TSettings.h"
+#include "widgets/AnsiQString.h"
 #include "widgets/ApplicationHint.h"
 #include "widgets/CodeListModel.h"
 #include "widgets/Controls.h"
@@ -31,14 +31,7 @@ TfrmMain* frmMain = nullptr;
 namespace {
 
 constexpr char EscapeKey = 27;
-constexpr LONG EscapeMinimizes = 1;
-constexpr LONG EscapeCloses = 2;
 constexpr const char* AboutText = "Windows error codes at hand\r\nWritten by the Vantrel developers";
-
-std::string AnsiText(const QString& text)
-{
-    return Utf8ToAnsi1252(text.toStdString());
-}
 
 } // namespace
 
@@ -51,7 +44,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent)
     BindOutputAndActions();
     const TSettings::tagGeneralOptions& options = Settings->GeneralOptions;
 
-    tray = std::make_unique<TrayIconState>(Seam<TrayShell>::Get(), RunTrayImages(), AnsiText(windowTitle()),
+    tray = std::make_unique<TrayIconState>(Seam<TrayShell>::Get(), RunTrayImages(), ToAnsi(windowTitle()),
                                            [this](TrayMouse event) { WMTrayNotify(event); });
     savedBeep = Seam<SystemBeep>::Get().Current();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &TfrmMain::ApplicationStateChanged);
@@ -182,8 +175,8 @@ void TfrmMain::FormKeyPress(char key)
     if (key != EscapeKey)
         return;
     switch (Settings->GeneralOptions.EscapeAction) {
-    case EscapeMinimizes: SysCommandMinimize(); break;
-    case EscapeCloses: close(); break;
+    case TSettings::EscapeMinimizes: SysCommandMinimize(); break;
+    case TSettings::EscapeCloses: close(); break;
     default: break;
     }
 }
@@ -235,7 +228,7 @@ void TfrmMain::cmdAboutClick()
     if (!aboutTitleCopied) {
         // The title is the fixed product name; a longer caption is cut to
         // what the buffer holds.
-        const std::string caption = AnsiText(windowTitle());
+        const std::string caption = ToAnsi(windowTitle());
         const std::size_t length = std::min(caption.size(), sizeof aboutTitle - 1);
         std::memcpy(aboutTitle, caption.data(), length);
         aboutTitle[length] = '\0';

@@ -4,7 +4,7 @@
 
 #include "output/LastErrorPanelRules.h"
 #include "output/SystemMessageText.h"
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
 #include "widgets/Controls.h"
 #include "widgets/DragSource.h"
 #include "widgets/PanelDocking.h"
@@ -42,7 +42,7 @@ void TfrmMain::cmdGetLastErrorManualClick()
 
 void TfrmMain::cmdCallClick()
 {
-    ShowSystemMessage(CodeNumber(Utf8ToAnsi1252(txtManualCode->text().toStdString())));
+    ShowSystemMessage(CodeNumber(ToAnsi(txtManualCode->text())));
 }
 
 void TfrmMain::txtManualCodeKeyPress(char key)

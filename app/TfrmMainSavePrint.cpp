@@ -5,7 +5,7 @@
 #include "app/AppObject.h"
 #include "output/FileReplacement.h"
 #include "output/SavedText.h"
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
 #include "widgets/PaneText.h"
 #include "widgets/PlainTextPrinting.h"
 #include "widgets/seams/PrinterService.h"
@@ -68,7 +68,7 @@ void TfrmMain::cmdSaveClick()
     const QString& fileName = SaveDialog1->Choice.FileName;
     const std::string bytes = SavedTextBytes(PaneAnsiText(*pane));
     if (!WriteFileReplacing(QFile::encodeName(WrittenFile(fileName)).constData(), bytes))
-        ShowError("Cannot create file " + Utf8ToAnsi1252(fileName.toStdString()));
+        ShowError("Cannot create file " + ToAnsi(fileName));
 }
 
 void TfrmMain::cmdPrintClick()

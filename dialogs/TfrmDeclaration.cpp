@@ -2,7 +2,7 @@
 
 #include "catalogue/CodeEntry.h"
 #include "dialogs/DeclarationText.h"
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
 #include "widgets/KeyPreview.h"
 #include "widgets/MenuShortcuts.h"
 #include "widgets/seams/ClipboardService.h"
@@ -44,7 +44,7 @@ TfrmDeclaration* TfrmDeclaration::ForRow(QWidget* owner, const CodeEntry& row)
     viewer->LineStart = header.PositionOf(FieldNumber(row.LineOffset()));
     viewer->LineLength = static_cast<qsizetype>(std::min<std::uint64_t>(FieldNumber(row.LineLength()), INT32_MAX));
     viewer->StatusBar1->SetPanelText(0, QStringLiteral("Line : ") + QString::fromStdString(row.Line()));
-    viewer->StatusBar1->SetPanelText(1, QString::fromStdString(Ansi1252ToUtf8(row.Mnemonic)));
+    viewer->StatusBar1->SetPanelText(1, FromAnsi(row.Mnemonic));
     return viewer;
 }
 
@@ -146,7 +146,7 @@ void TfrmDeclaration::pmnuCopyClick()
     // Lines on the clipboard end in CR LF, as all the program's texts do.
     QString selected = RichEdit1->textCursor().selectedText();
     selected.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    Seam<Clipboard>::Get().SetText(Utf8ToAnsi1252(selected.toStdString()));
+    Seam<Clipboard>::Get().SetText(ToAnsi(selected));
 }
 
 void TfrmDeclaration::pmnuSelectAllClick()

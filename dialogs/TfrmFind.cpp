@@ -1,7 +1,7 @@
 #include "dialogs/TfrmFind.h"
 
 #include "dialogs/MainWindowLink.h"
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -51,7 +51,7 @@ SearchSettings TfrmFind::CurrentSettings() const
 {
     SearchSettings settings;
     settings.ByMnemonic = RadioButton1->isChecked();
-    settings.Text = Utf8ToAnsi1252(Edit1->text().toStdString());
+    settings.Text = ToAnsi(Edit1->text());
     if (rbCycl->isChecked())
         settings.Direction = SearchDirection::Cyclic;
     else if (rbUp->isChecked())

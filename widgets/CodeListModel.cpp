@@ -1,24 +1,10 @@
 #include "widgets/CodeListModel.h"
 
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
 #include "widgets/Images.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
-
-namespace {
-
-// Most texts are plain ASCII, which is the same in both code pages.
-QString DisplayText(std::string_view text)
-{
-    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii)
-        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    return QString::fromStdString(Ansi1252ToUtf8(std::string(text)));
-}
-
-} // namespace
 
 CodeListModel::CodeListModel(QStringList captions_, QObject* parent)
     : QAbstractTableModel(parent), captions(std::move(captions_))
@@ -42,7 +28,7 @@ QVariant CodeListModel::data(const QModelIndex& index, int role) const
     const auto row = static_cast<std::size_t>(index.row());
     if (role == Qt::DisplayRole) {
         FieldDigits digits;
-        return DisplayText(rows.Text(row, index.column() - 1, digits));
+        return FromAnsi(rows.Text(row, index.column() - 1, digits));
     }
     if (role == Qt::DecorationRole && index.column() == 0)
         return TrayImage(rows.ImageIndex(row));

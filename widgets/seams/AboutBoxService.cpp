@@ -1,6 +1,6 @@
 #include "widgets/seams/AboutBoxService.h"
 
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -11,13 +11,13 @@ class QtAboutBox final : public AboutBoxService {
 public:
     void Show(QWidget* owner, const std::string& title, const std::string& otherText, const QIcon& icon) override
     {
-        const QString name = QString::fromStdString(Ansi1252ToUtf8(title));
+        const QString name = FromAnsi(title);
         QMessageBox box(owner);
         box.setWindowTitle(QStringLiteral("About %1").arg(name));
         box.setIconPixmap(icon.pixmap(32, 32));
         box.setTextFormat(Qt::PlainText);
         box.setText(name);
-        box.setInformativeText(QString::fromStdString(Ansi1252ToUtf8(otherText)));
+        box.setInformativeText(FromAnsi(otherText));
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
     }

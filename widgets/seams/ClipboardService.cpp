@@ -1,6 +1,6 @@
 #include "widgets/seams/ClipboardService.h"
 
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -21,13 +21,13 @@ public:
         const QMimeData* content = Content();
         if (content == nullptr || !content->hasText())
             return std::nullopt;
-        return Utf8ToAnsi1252(content->text().toStdString());
+        return ToAnsi(content->text());
     }
 
     void SetText(std::string_view text) override
     {
         if (QClipboard* clipboard = QGuiApplication::clipboard())
-            clipboard->setText(QString::fromStdString(Ansi1252ToUtf8(text)), QClipboard::Clipboard);
+            clipboard->setText(FromAnsi(text), QClipboard::Clipboard);
     }
 
 private:

@@ -1,6 +1,6 @@
 #include "widgets/seams/MessageBoxService.h"
 
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,11 +8,6 @@
 #include <vector>
 
 namespace {
-
-QString FromAnsi(const std::string& text)
-{
-    return QString::fromStdString(Ansi1252ToUtf8(text));
-}
 
 QMessageBox::Icon IconOf(UINT flags)
 {

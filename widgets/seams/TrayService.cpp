@@ -1,6 +1,6 @@
 #include "widgets/seams/TrayService.h"
 
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
 #include "widgets/Images.h"
 
 #include <QSystemTrayIcon>
@@ -39,7 +39,7 @@ public:
         if (!icon)
             return false;
         icon->setIcon(TrayImage(imageIndex));
-        icon->setToolTip(QString::fromStdString(Ansi1252ToUtf8(tip)));
+        icon->setToolTip(FromAnsi(tip));
         icon->show();
         return true;
     }
