@@ -114,28 +114,43 @@ void TfrmMain::BindCommands()
 
 void TfrmMain::OnControlChange()
 {
+    enabledCommands = EnabledCommands(CurrentWindowState());
+    ApplyCommandState(Command::SaveMenu, {mnuSave});
+    ApplyCommandState(Command::PrintMenu, {mnuPrint});
+    ApplyCommandState(Command::Copy, {mnuCopy}, {cmdCopy});
+    ApplyCommandState(Command::CopyToActionList, {mnuAction}, {cmdAction});
+    ApplyCommandState(Command::Find, {mnuFind}, {cmdFind});
+    ApplyCommandState(Command::FindNext, {mnuFindNext}, {cmdFindNext});
+    ApplyCommandState(Command::ActionMake, {}, {cmdActionMake});
+    ApplyCommandState(Command::ActionListClear, {}, {cmdActionListClear});
+    ApplyCommandState(Command::ActionListDelete, {}, {cmdActionListDelete});
+}
+
+WindowState TfrmMain::CurrentWindowState() const
+{
+    WindowState state;
     const QWidget* focused = QApplication::focusWidget();
-    const bool textToKeep = (focused == txtOutput && !txtOutput->document()->isEmpty())
-        || (focused == Memo1 && !Memo1->document()->isEmpty());
-    mnuSave->setEnabled(textToKeep);
-    mnuPrint->setEnabled(textToKeep);
+    if (focused == txtOutput)
+        state.focused = FocusedPane::Output;
+    else if (focused == Memo1)
+        state.focused = FocusedPane::LastError;
+    if (state.focused != FocusedPane::None)
+        state.focusedPaneEmpty = static_cast<const QPlainTextEdit*>(focused)->document()->isEmpty();
+    state.codeRows = Codes->Count();
+    state.codeSelected = ListView1->HasSelection();
+    state.actionRows = Actions->Count();
+    state.actionSelected = lvAction->HasSelection();
+    return state;
+}
 
-    const bool codeSelected = ListView1->HasSelection();
-    for (QAction* item : {mnuCopy, mnuAction})
-        item->setEnabled(codeSelected);
-    for (TSpeedButton* button : {cmdCopy, cmdAction})
-        button->setEnabled(codeSelected);
-
-    const bool codesLoaded = Codes->Count() > 0;
-    for (QAction* item : {mnuFind, mnuFindNext})
-        item->setEnabled(codesLoaded);
-    for (TSpeedButton* button : {cmdFind, cmdFindNext})
-        button->setEnabled(codesLoaded);
-
-    const bool actionsListed = Actions->Count() > 0;
-    cmdActionMake->setEnabled(actionsListed);
-    cmdActionListClear->setEnabled(actionsListed);
-    cmdActionListDelete->setEnabled(lvAction->HasSelection());
+void TfrmMain::ApplyCommandState(Command command, std::initializer_list<QAction*> items,
+                                 std::initializer_list<TSpeedButton*> buttons)
+{
+    const bool enabled = enabledCommands.Has(command);
+    for (QAction* item : items)
+        item->setEnabled(enabled);
+    for (TSpeedButton* button : buttons)
+        button->setEnabled(enabled);
 }
 
 void TfrmMain::SetFlatButtons(bool flat)

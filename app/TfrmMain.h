@@ -7,6 +7,7 @@
 // destruction may read them.
 #pragma once
 
+#include "app/CommandStates.h"
 #include "dialogs/MainWindowLink.h"
 #include "platform/win32_types.h"
 #include "widgets/TrayLogic.h"
@@ -14,6 +15,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <initializer_list>
 #include <memory>
 
 class CodeListModel;
@@ -42,7 +44,9 @@ public:
     explicit TfrmMain(QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    // Recomputes which commands are enabled.
+    // Recomputes which commands are enabled (EnabledCommands) and applies
+    // that to the menu bar and the tool bar; the popup menus apply it when
+    // they open.
     void OnControlChange();
     void SetFlatButtons(bool flat) override;
     void SetShowHint(bool show) override;
@@ -243,6 +247,9 @@ private:
     void BindLastErrorPanel();
     void BindSaveAndPrint();
 
+    WindowState CurrentWindowState() const;
+    void ApplyCommandState(Command command, std::initializer_list<QAction*> items,
+                           std::initializer_list<TSpeedButton*> buttons = {});
     void ActiveControlChanged(QWidget* now);
     void ApplicationStateChanged(Qt::ApplicationState state);
     bool PreviewKey(QWidget* window, QKeyCombination key);
@@ -250,6 +257,8 @@ private:
     void ShowFromTray();
     void BringToFront();
 
+    // As OnControlChange last computed them; all until it first runs.
+    CommandSet enabledCommands = CommandSet::All();
     int savedBeep = 0;
     bool active = false;
     std::unique_ptr<TrayIconState> tray;

@@ -64,11 +64,9 @@ void TfrmMain::cmdActionListClearClick()
 
 void TfrmMain::pmnuAListPopup()
 {
-    const bool rowSelected = cmdActionListDelete->isEnabled();
-    for (QAction* item : {pmnuARemove, pmnuAGotoCodes, pmnuAGotoDeclaration})
-        item->setEnabled(rowSelected);
-    pmnuAMake->setEnabled(cmdActionMake->isEnabled());
-    pmnuAClear->setEnabled(cmdActionListClear->isEnabled());
+    ApplyCommandState(Command::ActionListDelete, {pmnuARemove, pmnuAGotoCodes, pmnuAGotoDeclaration});
+    ApplyCommandState(Command::ActionMake, {pmnuAMake});
+    ApplyCommandState(Command::ActionListClear, {pmnuAClear});
 }
 
 void TfrmMain::pmnuAGotoCodesClick()

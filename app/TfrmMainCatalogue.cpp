@@ -137,11 +137,13 @@ void TfrmMain::ListViewColumnClick(TListView* sender, int column)
 
 void TfrmMain::pmnuCListPopup()
 {
-    pmnuCGotoCodes->setEnabled(ListView1->HasSelection());
-    pmnuCCopy->setEnabled(cmdCopy->isEnabled());
-    pmnuCCopyToAct->setEnabled(cmdAction->isEnabled());
-    pmnuCFind->setEnabled(cmdFind->isEnabled());
-    pmnuCFindNext->setEnabled(cmdFindNext->isEnabled());
+    // The declaration follows the selection as it is now; the other items
+    // say what the last recompute gave their tool buttons.
+    pmnuCGotoCodes->setEnabled(EnabledCommands(CurrentWindowState()).Has(Command::ViewCodeDeclaration));
+    ApplyCommandState(Command::Copy, {pmnuCCopy});
+    ApplyCommandState(Command::CopyToActionList, {pmnuCCopyToAct});
+    ApplyCommandState(Command::Find, {pmnuCFind});
+    ApplyCommandState(Command::FindNext, {pmnuCFindNext});
     pmnuLoadReload->setEnabled(true);
     pmnuOptions->menuAction()->setEnabled(true);
 }
