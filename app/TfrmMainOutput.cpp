@@ -18,6 +18,19 @@
 #include <memory>
 #include <new>
 
+namespace {
+
+std::vector<std::string> Mnemonics(const CodeListModel& rows)
+{
+    std::vector<std::string> mnemonics;
+    mnemonics.reserve(static_cast<std::size_t>(rows.Count()));
+    for (const CodeEntry& row : rows.Rows())
+        mnemonics.push_back(row.Mnemonic);
+    return mnemonics;
+}
+
+} // namespace
+
 void TfrmMain::cmdCopyClick()
 {
     const int selected = ListView1->SelectedRow();
@@ -62,13 +75,8 @@ void TfrmMain::cmdActionMakeClick()
     }
     if (dialog->exec() != QDialog::Accepted)
         return;
-
-    std::vector<std::string> mnemonics;
-    mnemonics.reserve(static_cast<std::size_t>(Actions->Count()));
-    for (const CodeEntry& row : Actions->Rows())
-        mnemonics.push_back(row.Mnemonic);
     const std::vector<std::string> lines =
-        MakeCode(dialog->Syntax(), mnemonics, dialog->Expression(), dialog->Brackets());
+        MakeCode(dialog->Syntax(), Mnemonics(*Actions), dialog->Expression(), dialog->Brackets());
     // Nothing to generate (an if / else if chain needs a first code) must
     // not cost the pane its text.
     if (lines.empty())
