@@ -10,7 +10,7 @@ CommandSet CommandSet::All()
 CommandSet EnabledCommands(const WindowState& state)
 {
     CommandSet enabled;
-    const bool textToKeep = state.focused != FocusedPane::None && !state.focusedPaneEmpty;
+    const bool textToKeep = state.focused != FocusedPane::Other && !state.focusedPaneEmpty;
     enabled.Set(Command::SaveMenu, textToKeep);
     enabled.Set(Command::PrintMenu, textToKeep);
 

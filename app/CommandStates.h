@@ -39,12 +39,13 @@ private:
     std::bitset<static_cast<std::size_t>(Command::Count)> bits;
 };
 
-// The text pane that has the focus, if any: Save and Print take its text.
-enum class FocusedPane { None, Output, LastError };
+// The text pane that has the focus, or another control: Save and Print take
+// the focused pane's text.
+enum class FocusedPane { Other, Output, LastError };
 
 // What the enabling rules look at.
 struct WindowState {
-    FocusedPane focused = FocusedPane::None;
+    FocusedPane focused = FocusedPane::Other;
     bool focusedPaneEmpty = true;
     int codeRows = 0;
     bool codeSelected = false;

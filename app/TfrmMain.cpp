@@ -134,7 +134,7 @@ WindowState TfrmMain::CurrentWindowState() const
         state.focused = FocusedPane::Output;
     else if (focused == Memo1)
         state.focused = FocusedPane::LastError;
-    if (state.focused != FocusedPane::None)
+    if (state.focused != FocusedPane::Other)
         state.focusedPaneEmpty = static_cast<const QPlainTextEdit*>(focused)->document()->isEmpty();
     state.codeRows = Codes->Count();
     state.codeSelected = ListView1->HasSelection();
