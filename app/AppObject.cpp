@@ -1,7 +1,7 @@
 #include "app/AppObject.h"
 
 #include "app/TfrmMain.h"
-#include "app/seams/MessageBoxService.h"
+#include "widgets/seams/MessageBoxService.h"
 
 namespace {
 constexpr const char* ShowMainFormProperty = "showMainForm";

@@ -1,6 +1,6 @@
 #include "app/CodeListRows.h"
 
-#include "app/CodeListModel.h"
+#include "widgets/CodeListModel.h"
 
 int CodeListRows::RowCount() const
 {

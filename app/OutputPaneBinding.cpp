@@ -1,6 +1,6 @@
 #include "app/OutputPaneBinding.h"
 
-#include "app/PaneText.h"
+#include "widgets/PaneText.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

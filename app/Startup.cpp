@@ -3,12 +3,12 @@
 #include "app/AppObject.h"
 #include "app/SettingsSaveMessage.h"
 #include "app/TfrmMain.h"
-#include "app/seams/MessageBoxService.h"
 #include "dialogs/TfrmFind.h"
 #include "dialogs/TfrmSettings.h"
 #include "platform/win32.h"
 #include "settings/SettingsLocation.h"
 #include "settings/TSettings.h"
+#include "widgets/seams/MessageBoxService.h"
 
 #include <memory>
 
@@ -42,7 +42,8 @@ std::unique_ptr<TApplication> EnsureApplication(int& argc, char** argv)
     return std::make_unique<TApplication>(argc, argv);
 }
 
-// The windows that live for the whole run, destroyed when the run ends.
+// The windows that live for the whole run, destroyed when the run ends:
+// after the settings are saved and freed, so they read none of them then.
 struct RunWindows {
     std::unique_ptr<TfrmMain> main;
     std::unique_ptr<TfrmFind> find;

@@ -1,19 +1,19 @@
 #include "app/TfrmMain.h"
 
-#include "app/ApplicationHint.h"
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
-#include "app/HintText.h"
-#include "app/KeyPreview.h"
-#include "app/MenuShortcuts.h"
-#include "app/SettingsDialogLink.h"
-#include "app/TListView.h"
-#include "app/TSplitter.h"
-#include "app/TStatusBar.h"
-#include "app/seams/AboutBoxService.h"
-#include "app/seams/SystemBeep.h"
-#include "platform/codepage.h"
+#include "dialogs/SettingsDialogLink.h"
 #include "settings/TSettings.h"
+#include "widgets/AnsiQString.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
+#include "widgets/HintText.h"
+#include "widgets/KeyPreview.h"
+#include "widgets/MenuShortcuts.h"
+#include "widgets/seams/AboutBoxService.h"
+#include "widgets/seams/SystemBeep.h"
+#include "widgets/TListView.h"
+#include "widgets/TSplitter.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,14 +31,7 @@ TfrmMain* frmMain = nullptr;
 namespace {
 
 constexpr char EscapeKey = 27;
-constexpr LONG EscapeMinimizes = 1;
-constexpr LONG EscapeCloses = 2;
 constexpr const char* AboutText = "Windows error codes at hand\r\nWritten by the Vantrel developers";
-
-std::string AnsiText(const QString& text)
-{
-    return Utf8ToAnsi1252(text.toStdString());
-}
 
 } // namespace
 
@@ -51,7 +44,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent)
     BindOutputAndActions();
     const TSettings::tagGeneralOptions& options = Settings->GeneralOptions;
 
-    tray = std::make_unique<TrayIconState>(Seam<TrayShell>::Get(), RunTrayImages(), AnsiText(windowTitle()),
+    tray = std::make_unique<TrayIconState>(Seam<TrayShell>::Get(), RunTrayImages(), ToAnsi(windowTitle()),
                                            [this](TrayMouse event) { WMTrayNotify(event); });
     savedBeep = Seam<SystemBeep>::Get().Current();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &TfrmMain::ApplicationStateChanged);
@@ -72,7 +65,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent)
 
 TfrmMain::~TfrmMain()
 {
-    // FormDestroy; Settings may already be gone.
+    // FormDestroy, after start-up has freed Settings.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     Seam<SystemBeep>::Get().Set(savedBeep);
     RemoveTrayIcon();
@@ -121,28 +114,43 @@ void TfrmMain::BindCommands()
 
 void TfrmMain::OnControlChange()
 {
+    enabledCommands = EnabledCommands(CurrentWindowState());
+    ApplyCommandState(Command::SaveMenu, {mnuSave});
+    ApplyCommandState(Command::PrintMenu, {mnuPrint});
+    ApplyCommandState(Command::Copy, {mnuCopy}, {cmdCopy});
+    ApplyCommandState(Command::CopyToActionList, {mnuAction}, {cmdAction});
+    ApplyCommandState(Command::Find, {mnuFind}, {cmdFind});
+    ApplyCommandState(Command::FindNext, {mnuFindNext}, {cmdFindNext});
+    ApplyCommandState(Command::ActionMake, {}, {cmdActionMake});
+    ApplyCommandState(Command::ActionListClear, {}, {cmdActionListClear});
+    ApplyCommandState(Command::ActionListDelete, {}, {cmdActionListDelete});
+}
+
+WindowState TfrmMain::CurrentWindowState() const
+{
+    WindowState state;
     const QWidget* focused = QApplication::focusWidget();
-    const bool textToKeep = (focused == txtOutput && !txtOutput->document()->isEmpty())
-        || (focused == Memo1 && !Memo1->document()->isEmpty());
-    mnuSave->setEnabled(textToKeep);
-    mnuPrint->setEnabled(textToKeep);
+    if (focused == txtOutput)
+        state.focused = FocusedPane::Output;
+    else if (focused == Memo1)
+        state.focused = FocusedPane::LastError;
+    if (state.focused != FocusedPane::Other)
+        state.focusedPaneEmpty = static_cast<const QPlainTextEdit*>(focused)->document()->isEmpty();
+    state.codeRows = Codes->Count();
+    state.codeSelected = ListView1->HasSelection();
+    state.actionRows = Actions->Count();
+    state.actionSelected = lvAction->HasSelection();
+    return state;
+}
 
-    const bool codeSelected = ListView1->HasSelection();
-    for (QAction* item : {mnuCopy, mnuAction})
-        item->setEnabled(codeSelected);
-    for (TSpeedButton* button : {cmdCopy, cmdAction})
-        button->setEnabled(codeSelected);
-
-    const bool codesLoaded = Codes->Count() > 0;
-    for (QAction* item : {mnuFind, mnuFindNext})
-        item->setEnabled(codesLoaded);
-    for (TSpeedButton* button : {cmdFind, cmdFindNext})
-        button->setEnabled(codesLoaded);
-
-    const bool actionsListed = Actions->Count() > 0;
-    cmdActionMake->setEnabled(actionsListed);
-    cmdActionListClear->setEnabled(actionsListed);
-    cmdActionListDelete->setEnabled(lvAction->HasSelection());
+void TfrmMain::ApplyCommandState(Command command, std::initializer_list<QAction*> items,
+                                 std::initializer_list<TSpeedButton*> buttons)
+{
+    const bool enabled = enabledCommands.Has(command);
+    for (QAction* item : items)
+        item->setEnabled(enabled);
+    for (TSpeedButton* button : buttons)
+        button->setEnabled(enabled);
 }
 
 void TfrmMain::SetFlatButtons(bool flat)
@@ -167,13 +175,23 @@ void TfrmMain::ShowMainHint()
     StatusBar1->SetPanelText(0, LongHint(ApplicationHint::Instance().Hint()));
 }
 
+void TfrmMain::ShowOptionsHint()
+{
+    StatusBar1->SetPanelText(0, LongHint(ControlHint(cmdOptions)));
+}
+
+void TfrmMain::ClearMainHint()
+{
+    StatusBar1->SetPanelText(0, QString());
+}
+
 void TfrmMain::FormKeyPress(char key)
 {
     if (key != EscapeKey)
         return;
     switch (Settings->GeneralOptions.EscapeAction) {
-    case EscapeMinimizes: SysCommandMinimize(); break;
-    case EscapeCloses: close(); break;
+    case TSettings::EscapeMinimizes: SysCommandMinimize(); break;
+    case TSettings::EscapeCloses: close(); break;
     default: break;
     }
 }
@@ -225,7 +243,7 @@ void TfrmMain::cmdAboutClick()
     if (!aboutTitleCopied) {
         // The title is the fixed product name; a longer caption is cut to
         // what the buffer holds.
-        const std::string caption = AnsiText(windowTitle());
+        const std::string caption = ToAnsi(windowTitle());
         const std::size_t length = std::min(caption.size(), sizeof aboutTitle - 1);
         std::memcpy(aboutTitle, caption.data(), length);
         aboutTitle[length] = '\0';

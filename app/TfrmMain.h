@@ -1,16 +1,21 @@
 // The main window: tool bar, menus, the code list, the left pane with the
 // last-error pane, the output pane and the action list, and the status bar.
 // It hosts every command; the handlers of the catalogue and of output and
-// actions are its methods too. The window reads Settings in place (the
-// global must exist while the window does, up to its destruction).
+// actions are its methods too. The window reads Settings in place while
+// the message loop runs; start-up saves and frees them when the loop ends,
+// before it destroys the windows, so nothing that runs at the window's
+// destruction may read them.
 #pragma once
 
-#include "app/TrayLogic.h"
+#include "app/CommandStates.h"
+#include "dialogs/MainWindowLink.h"
 #include "platform/win32_types.h"
+#include "widgets/TrayLogic.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <initializer_list>
 #include <memory>
 
 class CodeListModel;
@@ -33,23 +38,26 @@ class TSpeedButton;
 class TSplitter;
 class TStatusBar;
 
-class TfrmMain : public QWidget {
+class TfrmMain : public QWidget, public MainWindowLink {
     Q_OBJECT
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    // Recomputes which commands are enabled.
+    // Recomputes which commands are enabled (EnabledCommands) and applies
+    // that to the menu bar and the tool bar; the popup menus apply it when
+    // they open.
     void OnControlChange();
-    void SetFlatButtons(bool flat);
-    // Hint popups over the window's controls.
-    void SetShowHint(bool show);
+    void SetFlatButtons(bool flat) override;
+    void SetShowHint(bool show) override;
     // The application hint handler for the main status bar.
     void ShowMainHint();
+    void ShowOptionsHint() override;
+    void ClearMainHint() override;
     void FormKeyPress(char key);
 
-    void AddTrayIcon(bool trayMode);
-    void RemoveTrayIcon();
+    void AddTrayIcon(bool trayMode) override;
+    void RemoveTrayIcon() override;
     bool TrayMode() const;
     bool TrayIconPresent() const;
     const std::string& TrayTip() const;
@@ -60,11 +68,12 @@ public:
 
     // The windows that go along with this one: the search window hides and
     // shows with it, and takes the main menu's shortcuts.
-    void SetFindWindow(QWidget* window);
+    void SetFindWindow(QWidget* window) override;
     QWidget* FindWindow() const { return findWindow; }
     void SetSettingsDialog(SettingsDialogLink* dialog) { settingsDialog = dialog; }
     // Main-menu shortcuts also in window, while this window takes input.
-    void WatchShortcutsIn(QWidget* window);
+    void WatchShortcutsIn(QWidget* window) override;
+    void FindWindowClosed() override { FindVisible = false; }
 
     // The search window is open.
     bool FindVisible = false;
@@ -101,8 +110,7 @@ public:
     // popup, and the search in the code list.
     void ListViewColumnClick(TListView* sender, int column);
     void pmnuCListPopup();
-    // Selects the next matching row, or tells why there is none.
-    bool FindCode(const SearchSettings& settings, QWidget* messageOwner);
+    bool FindCode(const SearchSettings& settings, QWidget* messageOwner) override;
 
     // Last-error panel: Memo1 shows the system's message for code (-1: the
     // thread's last error), empty when the system has none.
@@ -239,6 +247,9 @@ private:
     void BindLastErrorPanel();
     void BindSaveAndPrint();
 
+    WindowState CurrentWindowState() const;
+    void ApplyCommandState(Command command, std::initializer_list<QAction*> items,
+                           std::initializer_list<TSpeedButton*> buttons = {});
     void ActiveControlChanged(QWidget* now);
     void ApplicationStateChanged(Qt::ApplicationState state);
     bool PreviewKey(QWidget* window, QKeyCombination key);
@@ -246,6 +257,8 @@ private:
     void ShowFromTray();
     void BringToFront();
 
+    // As OnControlChange last computed them; all until it first runs.
+    CommandSet enabledCommands = CommandSet::All();
     int savedBeep = 0;
     bool active = false;
     std::unique_ptr<TrayIconState> tray;

@@ -3,14 +3,14 @@
 // handler both lists share.
 #include "app/TfrmMain.h"
 
-#include "app/CodeListModel.h"
 #include "app/CodeListRows.h"
-#include "app/Controls.h"
-#include "app/DragSource.h"
 #include "app/RowCodeValue.h"
-#include "app/TListView.h"
-#include "app/seams/MessageBoxService.h"
 #include "output/ActionListRules.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
+#include "widgets/DragSource.h"
+#include "widgets/seams/MessageBoxService.h"
+#include "widgets/TListView.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -64,11 +64,9 @@ void TfrmMain::cmdActionListClearClick()
 
 void TfrmMain::pmnuAListPopup()
 {
-    const bool rowSelected = cmdActionListDelete->isEnabled();
-    for (QAction* item : {pmnuARemove, pmnuAGotoCodes, pmnuAGotoDeclaration})
-        item->setEnabled(rowSelected);
-    pmnuAMake->setEnabled(cmdActionMake->isEnabled());
-    pmnuAClear->setEnabled(cmdActionListClear->isEnabled());
+    ApplyCommandState(Command::ActionListDelete, {pmnuARemove, pmnuAGotoCodes, pmnuAGotoDeclaration});
+    ApplyCommandState(Command::ActionMake, {pmnuAMake});
+    ApplyCommandState(Command::ActionListClear, {pmnuAClear});
 }
 
 void TfrmMain::pmnuAGotoCodesClick()

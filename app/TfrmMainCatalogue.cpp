@@ -2,15 +2,15 @@
 // a clicked column, and the code list's popup menu.
 #include "app/TfrmMain.h"
 
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
-#include "app/SettingsDialogLink.h"
-#include "app/TListView.h"
-#include "app/TStatusBar.h"
-#include "app/seams/MessageBoxService.h"
 #include "catalogue/ScanHeader.h"
+#include "dialogs/SettingsDialogLink.h"
 #include "platform/win32.h"
 #include "settings/TSettings.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
+#include "widgets/seams/MessageBoxService.h"
+#include "widgets/TListView.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -137,11 +137,13 @@ void TfrmMain::ListViewColumnClick(TListView* sender, int column)
 
 void TfrmMain::pmnuCListPopup()
 {
-    pmnuCGotoCodes->setEnabled(ListView1->HasSelection());
-    pmnuCCopy->setEnabled(cmdCopy->isEnabled());
-    pmnuCCopyToAct->setEnabled(cmdAction->isEnabled());
-    pmnuCFind->setEnabled(cmdFind->isEnabled());
-    pmnuCFindNext->setEnabled(cmdFindNext->isEnabled());
+    // The declaration follows the selection as it is now; the other items
+    // say what the last recompute gave their tool buttons.
+    pmnuCGotoCodes->setEnabled(EnabledCommands(CurrentWindowState()).Has(Command::ViewCodeDeclaration));
+    ApplyCommandState(Command::Copy, {pmnuCCopy});
+    ApplyCommandState(Command::CopyToActionList, {pmnuCCopyToAct});
+    ApplyCommandState(Command::Find, {pmnuCFind});
+    ApplyCommandState(Command::FindNext, {pmnuCFindNext});
     pmnuLoadReload->setEnabled(true);
     pmnuOptions->menuAction()->setEnabled(true);
 }

@@ -3,9 +3,9 @@
 #include "app/TfrmMain.h"
 
 #include "app/AppObject.h"
-#include "app/CodeListModel.h"
-#include "app/TListView.h"
 #include "dialogs/TfrmDeclaration.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/TListView.h"
 
 #include <stdexcept>
 

@@ -2,13 +2,13 @@
 // the manual-entry panel that can be docked at the top or the bottom.
 #include "app/TfrmMain.h"
 
-#include "app/Controls.h"
-#include "app/DragSource.h"
-#include "app/PaneText.h"
-#include "app/PanelDocking.h"
 #include "output/LastErrorPanelRules.h"
 #include "output/SystemMessageText.h"
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
+#include "widgets/Controls.h"
+#include "widgets/DragSource.h"
+#include "widgets/PanelDocking.h"
+#include "widgets/PaneText.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>
@@ -42,7 +42,7 @@ void TfrmMain::cmdGetLastErrorManualClick()
 
 void TfrmMain::cmdCallClick()
 {
-    ShowSystemMessage(CodeNumber(Utf8ToAnsi1252(txtManualCode->text().toStdString())));
+    ShowSystemMessage(CodeNumber(ToAnsi(txtManualCode->text())));
 }
 
 void TfrmMain::txtManualCodeKeyPress(char key)

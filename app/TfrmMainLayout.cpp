@@ -1,15 +1,15 @@
 // The main window's controls, as laid out: positions and sizes in pixels.
 #include "app/TfrmMain.h"
-#include "app/DesignedLayout.h"
+#include "widgets/DesignedLayout.h"
 
-#include "app/ApplicationHint.h"
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
-#include "app/Images.h"
-#include "app/MenuShortcuts.h"
-#include "app/TListView.h"
-#include "app/TSplitter.h"
-#include "app/TStatusBar.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
+#include "widgets/Images.h"
+#include "widgets/MenuShortcuts.h"
+#include "widgets/TListView.h"
+#include "widgets/TSplitter.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,21 +2,34 @@
 // settings, and the code generator that writes into the pane.
 #include "app/TfrmMain.h"
 
-#include "app/CodeListModel.h"
-#include "app/DragSource.h"
 #include "app/OutputPaneBinding.h"
-#include "app/TListView.h"
-#include "app/seams/ClipboardService.h"
-#include "app/seams/MessageBoxService.h"
 #include "dialogs/TfrmActionSelect.h"
 #include "dialogs/TfrmCopyWhat.h"
 #include "output/CopyCommand.h"
 #include "settings/TSettings.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/DragSource.h"
+#include "widgets/seams/ClipboardService.h"
+#include "widgets/seams/MessageBoxService.h"
+#include "widgets/TListView.h"
 
 #include <QTabWidget>
 
 #include <memory>
 #include <new>
+
+namespace {
+
+std::vector<std::string> Mnemonics(const CodeListModel& rows)
+{
+    std::vector<std::string> mnemonics;
+    mnemonics.reserve(static_cast<std::size_t>(rows.Count()));
+    for (const CodeEntry& row : rows.Rows())
+        mnemonics.push_back(row.Mnemonic);
+    return mnemonics;
+}
+
+} // namespace
 
 void TfrmMain::cmdCopyClick()
 {
@@ -62,13 +75,8 @@ void TfrmMain::cmdActionMakeClick()
     }
     if (dialog->exec() != QDialog::Accepted)
         return;
-
-    std::vector<std::string> mnemonics;
-    mnemonics.reserve(static_cast<std::size_t>(Actions->Count()));
-    for (const CodeEntry& row : Actions->Rows())
-        mnemonics.push_back(row.Mnemonic);
     const std::vector<std::string> lines =
-        MakeCode(dialog->Syntax(), mnemonics, dialog->Expression(), dialog->Brackets());
+        MakeCode(dialog->Syntax(), Mnemonics(*Actions), dialog->Expression(), dialog->Brackets());
     // Nothing to generate (an if / else if chain needs a first code) must
     // not cost the pane its text.
     if (lines.empty())

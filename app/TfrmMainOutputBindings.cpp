@@ -2,10 +2,10 @@
 // the handlers of output and actions.
 #include "app/TfrmMain.h"
 
-#include "app/CodeListModel.h"
-#include "app/DropTarget.h"
 #include "app/OutputPaneBinding.h"
-#include "app/TListView.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/DropTarget.h"
+#include "widgets/TListView.h"
 
 #include <QItemSelectionModel>
 #include <QMenu>

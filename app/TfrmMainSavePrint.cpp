@@ -3,13 +3,13 @@
 #include "app/TfrmMain.h"
 
 #include "app/AppObject.h"
-#include "app/PaneText.h"
-#include "app/PlainTextPrinting.h"
-#include "app/TSaveDialog.h"
-#include "app/seams/PrinterService.h"
 #include "output/FileReplacement.h"
 #include "output/SavedText.h"
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
+#include "widgets/PaneText.h"
+#include "widgets/PlainTextPrinting.h"
+#include "widgets/seams/PrinterService.h"
+#include "widgets/TSaveDialog.h"
 
 #include <QApplication>
 #include <QFile>
@@ -56,7 +56,7 @@ void TfrmMain::cmdSaveClick()
     const QString& fileName = SaveDialog1->Choice.FileName;
     const std::string bytes = SavedTextBytes(PaneAnsiText(*pane));
     if (!WriteFileReplacing(QFile::encodeName(fileName).constData(), bytes))
-        ShowError("Cannot create file " + Utf8ToAnsi1252(fileName.toStdString()));
+        ShowError("Cannot create file " + ToAnsi(fileName));
 }
 
 void TfrmMain::cmdPrintClick()

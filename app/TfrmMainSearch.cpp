@@ -1,11 +1,11 @@
 // The search commands of the main window and the search in the code list.
 #include "app/TfrmMain.h"
 
-#include "app/CodeListModel.h"
-#include "app/TListView.h"
-#include "app/seams/MessageBoxService.h"
 #include "catalogue/SearchCodes.h"
 #include "dialogs/TfrmFind.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/seams/MessageBoxService.h"
+#include "widgets/TListView.h"
 
 #include <QLineEdit>
 

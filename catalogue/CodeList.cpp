@@ -63,7 +63,7 @@ const char* CodeList::CText(std::size_t i, int subItem) const
     }
     const CodeRecord& record = table[rows[i]];
     if (subItem == ciFacility)
-        return FacilityName((record.Value >> 16) & 0x1FFFu);
+        return FacilityName(FacilityNumber(record.Value));
     if (subItem == ciHeader)
         return table.HeaderPath(record.Header).c_str();
     return record.Name;

@@ -86,7 +86,7 @@ std::string_view CodeTable::Text(std::size_t i, int subItem, FieldDigits& digits
         digits[text.size()] = '\0';
         return std::string_view(digits.data(), text.size());
     }
-    case ciFacility: return FacilityName((record.Value >> 16) & 0x1FFFu);
+    case ciFacility: return FacilityName(FacilityNumber(record.Value));
     case ciSeverity: return IsSevere(record.Value) ? "1" : "0";
     case ciN: return Decimal(record.N, digits);
     case ciHeader: return headers[record.Header];

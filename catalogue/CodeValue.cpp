@@ -37,6 +37,6 @@ DecodedCode DecodeCodeValue(DWORD value)
 {
     const bool severe = IsSevere(value);
     CodeDigits digits;
-    return DecodedCode{std::string(CodeText(value, digits)), FacilityName((value >> 16) & 0x1FFFu),
+    return DecodedCode{std::string(CodeText(value, digits)), FacilityName(FacilityNumber(value)),
                        severe ? "1" : "0", severe ? 2 : 1};
 }

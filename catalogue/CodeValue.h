@@ -7,8 +7,13 @@
 #include <string>
 #include <string_view>
 
-// The facility name of bits 16..28 of a value; facilities past 15 share one
-// name.
+// The facility number of a value: bits 16..28.
+constexpr DWORD FacilityNumber(DWORD value)
+{
+    return (value >> 16) & 0x1FFFu;
+}
+
+// Facilities past 15 share one name.
 const char* FacilityName(DWORD facilityNumber);
 
 struct DecodedCode {

@@ -1,27 +1,61 @@
-# The windows: a library of every window and seam, so the window tests link
-# the same code as the program, and the executable, which is only main().
+# The windows, in three libraries that depend one way only:
+#   vantrel_widgets  the reusable controls, the seams and the pictures;
+#   vantrel_dialogs  the dialogs, over the widgets and MainWindowLink;
+#   vantrel_gui      start-up and the main window, over both.
+# The window tests link the same code as the program; the executable is
+# only main().
 
-file(GLOB VANTREL_GUI_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/app/*.h
-  ${CMAKE_SOURCE_DIR}/app/seams/*.cpp ${CMAKE_SOURCE_DIR}/app/seams/*.h
-  ${CMAKE_SOURCE_DIR}/dialogs/*.cpp ${CMAKE_SOURCE_DIR}/dialogs/*.h
-  ${CMAKE_SOURCE_DIR}/app/resources/*.qrc ${CMAKE_SOURCE_DIR}/dialogs/resources/*.qrc)
-list(REMOVE_ITEM VANTREL_GUI_SOURCES ${CMAKE_SOURCE_DIR}/app/main.cpp)
+# Refuse, at configure time and naming the file, an include that runs
+# against the direction above; the linker alone would let a header-only
+# reach through.
+function(vantrel_refuse_includes sources folder reason)
+  foreach(src IN LISTS sources)
+    file(STRINGS ${src} wrong_includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"${folder}/")
+    if(wrong_includes)
+      message(FATAL_ERROR "${src} includes from ${folder}/, but ${reason}")
+    endif()
+  endforeach()
+endfunction()
 
-add_library(vantrel_gui STATIC ${VANTREL_GUI_SOURCES})
-target_include_directories(vantrel_gui PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(vantrel_gui
+function(vantrel_gui_sources out)
+  set(sources)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB dir_sources CONFIGURE_DEPENDS
+      ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h ${CMAKE_SOURCE_DIR}/${dir}/resources/*.qrc)
+    list(APPEND sources ${dir_sources})
+  endforeach()
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+vantrel_gui_sources(VANTREL_WIDGETS_SOURCES widgets widgets/seams)
+vantrel_gui_sources(VANTREL_DIALOGS_SOURCES dialogs)
+vantrel_gui_sources(VANTREL_APP_SOURCES app)
+list(REMOVE_ITEM VANTREL_APP_SOURCES ${CMAKE_SOURCE_DIR}/app/main.cpp)
+
+vantrel_refuse_includes("${VANTREL_WIDGETS_SOURCES}" app "the widgets must not know the main window")
+vantrel_refuse_includes("${VANTREL_WIDGETS_SOURCES}" dialogs "the widgets must not know the dialogs")
+vantrel_refuse_includes("${VANTREL_DIALOGS_SOURCES}" app
+  "the dialogs reach the main window only through dialogs/MainWindowLink.h")
+
+add_library(vantrel_widgets STATIC ${VANTREL_WIDGETS_SOURCES})
+target_link_libraries(vantrel_widgets
   PUBLIC vantrel_core Qt6::Widgets Qt6::PrintSupport Qt6::Svg
   PRIVATE vantrel_warnings)
 
 # On X11 the system beep is the keyboard bell, set through Xlib.
 find_package(X11)
 if(X11_FOUND)
-  target_link_libraries(vantrel_gui PRIVATE X11::X11)
-  target_compile_definitions(vantrel_gui PRIVATE VANTREL_HAVE_X11)
+  target_link_libraries(vantrel_widgets PRIVATE X11::X11)
+  target_compile_definitions(vantrel_widgets PRIVATE VANTREL_HAVE_X11)
 endif()
 
-set_target_properties(vantrel_gui PROPERTIES AUTOMOC ON AUTORCC ON)
+add_library(vantrel_dialogs STATIC ${VANTREL_DIALOGS_SOURCES})
+target_link_libraries(vantrel_dialogs PUBLIC vantrel_widgets PRIVATE vantrel_warnings)
+
+add_library(vantrel_gui STATIC ${VANTREL_APP_SOURCES})
+target_link_libraries(vantrel_gui PUBLIC vantrel_dialogs PRIVATE vantrel_warnings)
+
+set_target_properties(vantrel_widgets vantrel_dialogs vantrel_gui PROPERTIES AUTOMOC ON AUTORCC ON)
 
 add_executable(vantrel ${CMAKE_SOURCE_DIR}/app/main.cpp)
 target_link_libraries(vantrel PRIVATE vantrel_gui vantrel_warnings)

@@ -1,8 +1,8 @@
 #include "dialogs/TfrmActionSelect.h"
 
-#include "app/seams/MessageBoxService.h"
 #include "output/GeneratorExpression.h"
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
+#include "widgets/seams/MessageBoxService.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -39,7 +39,7 @@ void TfrmActionSelect::rbSwitchClick(const QRadioButton* sender)
 void TfrmActionSelect::Button1Click()
 {
     const ExpressionCheck check = CheckExpression(Expression(), Syntax());
-    txtExpression->setText(QString::fromStdString(Ansi1252ToUtf8(check.EditText)));
+    txtExpression->setText(FromAnsi(check.EditText));
     if (check.Refusal) {
         MessageBoxA(this, check.Refusal->Text, check.Refusal->Caption, MB_ICONEXCLAMATION);
         txtExpression->setFocus(Qt::OtherFocusReason);
@@ -55,7 +55,7 @@ GeneratedSyntax TfrmActionSelect::Syntax() const
 
 std::string TfrmActionSelect::Expression() const
 {
-    return Utf8ToAnsi1252(txtExpression->text().toStdString());
+    return ToAnsi(txtExpression->text());
 }
 
 bool TfrmActionSelect::Brackets() const

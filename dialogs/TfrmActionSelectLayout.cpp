@@ -1,7 +1,7 @@
 // The code generator dialog's controls, as laid out: positions and sizes in
 // pixels of its 261 x 182 client area.
 #include "dialogs/TfrmActionSelect.h"
-#include "app/DesignedLayout.h"
+#include "widgets/DesignedLayout.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "dialogs/TfrmCopyWhat.h"
 
-#include "app/KeyPreview.h"
-#include "platform/codepage.h"
 #include "settings/TSettings.h"
+#include "widgets/AnsiQString.h"
+#include "widgets/KeyPreview.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -24,7 +24,7 @@ std::array<BYTE*, 6> ColumnFlags(TSettings::tagCopyOptions& options)
 TfrmCopyWhat::TfrmCopyWhat(QWidget* owner, LPCSTR caption) : QDialog(owner)
 {
     BuildLayout(owner);
-    setWindowTitle(QString::fromStdString(Ansi1252ToUtf8(caption != nullptr ? caption : "")));
+    setWindowTitle(FromAnsi(caption != nullptr ? caption : ""));
 
     TSettings::tagCopyOptions& options = Settings->CopyOptions;
     const std::array<BYTE*, 6> flags = ColumnFlags(options);

@@ -1,7 +1,7 @@
 // The copy-settings dialog's controls, as laid out: positions and sizes in
 // pixels of its 210 x 236 client area.
 #include "dialogs/TfrmCopyWhat.h"
-#include "app/DesignedLayout.h"
+#include "widgets/DesignedLayout.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

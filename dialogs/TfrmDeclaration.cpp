@@ -1,12 +1,12 @@
 #include "dialogs/TfrmDeclaration.h"
 
-#include "app/KeyPreview.h"
-#include "app/MenuShortcuts.h"
-#include "app/TStatusBar.h"
-#include "app/seams/ClipboardService.h"
 #include "catalogue/CodeEntry.h"
 #include "dialogs/DeclarationText.h"
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
+#include "widgets/KeyPreview.h"
+#include "widgets/MenuShortcuts.h"
+#include "widgets/seams/ClipboardService.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -48,7 +48,7 @@ TfrmDeclaration* TfrmDeclaration::ForRow(QWidget* owner, const CodeEntry& row)
     viewer->LineStart = header.PositionOf(declaredAt);
     viewer->LineLength = static_cast<qsizetype>(std::min<std::uint64_t>(FieldNumber(row.LineLength()), INT32_MAX));
     viewer->StatusBar1->SetPanelText(0, QStringLiteral("Line : ") + QString::fromStdString(row.Line()));
-    viewer->StatusBar1->SetPanelText(1, QString::fromStdString(Ansi1252ToUtf8(row.Mnemonic)));
+    viewer->StatusBar1->SetPanelText(1, FromAnsi(row.Mnemonic));
     return viewer;
 }
 
@@ -150,7 +150,7 @@ void TfrmDeclaration::pmnuCopyClick()
     // Lines on the clipboard end in CR LF, as all the program's texts do.
     QString selected = RichEdit1->textCursor().selectedText();
     selected.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    Seam<Clipboard>::Get().SetText(Utf8ToAnsi1252(selected.toStdString()));
+    Seam<Clipboard>::Get().SetText(ToAnsi(selected));
 }
 
 void TfrmDeclaration::pmnuSelectAllClick()

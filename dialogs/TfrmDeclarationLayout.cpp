@@ -1,10 +1,10 @@
 // The declaration viewer's controls, as laid out: sizes in pixels.
 #include "dialogs/TfrmDeclaration.h"
-#include "app/DesignedLayout.h"
+#include "widgets/DesignedLayout.h"
 
-#include "app/MenuShortcuts.h"
-#include "app/TStatusBar.h"
-#include "platform/codepage.h"
+#include "widgets/AnsiQString.h"
+#include "widgets/MenuShortcuts.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -32,7 +32,7 @@ QAction* AddItem(QMenu* menu, const char* name, const char* text, const QKeySequ
 void TfrmDeclaration::BuildLayout(const std::string& path)
 {
     setObjectName(QStringLiteral("frmDeclaration"));
-    setWindowTitle(QString::fromStdString(Ansi1252ToUtf8(path)));
+    setWindowTitle(FromAnsi(path));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(DesignedSmallFont());

@@ -1,7 +1,7 @@
 #include "dialogs/TfrmFind.h"
 
-#include "app/TfrmMain.h"
-#include "platform/codepage.h"
+#include "dialogs/MainWindowLink.h"
+#include "widgets/AnsiQString.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -33,7 +33,7 @@ bool MovesBetweenControls(const QObject* receiver, const QWidget* textBox, int k
 
 } // namespace
 
-TfrmFind::TfrmFind(TfrmMain& main_)
+TfrmFind::TfrmFind(MainWindowLink& main_)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                   // Above every window, so that the rows it finds in the
@@ -51,7 +51,7 @@ SearchSettings TfrmFind::CurrentSettings() const
 {
     SearchSettings settings;
     settings.ByMnemonic = RadioButton1->isChecked();
-    settings.Text = Utf8ToAnsi1252(Edit1->text().toStdString());
+    settings.Text = ToAnsi(Edit1->text());
     if (rbCycl->isChecked())
         settings.Direction = SearchDirection::Cyclic;
     else if (rbUp->isChecked())
@@ -101,11 +101,11 @@ bool TfrmFind::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmFind::closeEvent(QCloseEvent* event)
 {
-    main.FindVisible = false;
+    main.FindWindowClosed();
     event->accept();
 }
 
-std::unique_ptr<TfrmFind> CreateFindWindow(TfrmMain& main)
+std::unique_ptr<TfrmFind> CreateFindWindow(MainWindowLink& main)
 {
     auto window = std::make_unique<TfrmFind>(main);
     main.SetFindWindow(window.get());

@@ -13,12 +13,12 @@ class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
-class TfrmMain;
+class MainWindowLink;
 
 class TfrmFind : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmFind(TfrmMain& main);
+    explicit TfrmFind(MainWindowLink& main);
 
     // The search the controls describe.
     SearchSettings CurrentSettings() const;
@@ -48,7 +48,7 @@ protected:
 private:
     void BuildLayout();
 
-    TfrmMain& main;
+    MainWindowLink& main;
 };
 
 // The search window of the run; null outside it.
@@ -56,4 +56,4 @@ extern TfrmFind* frmFind;
 
 // Makes the search window of main, which then takes the main menu's
 // shortcuts while the main window is enabled.
-std::unique_ptr<TfrmFind> CreateFindWindow(TfrmMain& main);
+std::unique_ptr<TfrmFind> CreateFindWindow(MainWindowLink& main);

@@ -1,7 +1,7 @@
 // The search window's controls, as laid out: positions and sizes in pixels
 // of its 293 x 112 client area.
 #include "dialogs/TfrmFind.h"
-#include "app/DesignedLayout.h"
+#include "widgets/DesignedLayout.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,15 +2,15 @@
 // keys, closing, and its status bar.
 #include "dialogs/TfrmSettings.h"
 
-#include "app/ApplicationHint.h"
-#include "app/Controls.h"
-#include "app/HintText.h"
-#include "app/KeyPreview.h"
-#include "app/TStatusBar.h"
-#include "app/seams/MessageBoxService.h"
 #include "dialogs/TfrmSettingsListBox.h"
-#include "platform/codepage.h"
 #include "settings/TSettings.h"
+#include "widgets/AnsiQString.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/Controls.h"
+#include "widgets/HintText.h"
+#include "widgets/KeyPreview.h"
+#include "widgets/seams/MessageBoxService.h"
+#include "widgets/TStatusBar.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -19,12 +19,7 @@
 
 TfrmSettings* frmSettings = nullptr;
 
-namespace {
-constexpr LONG EscapeMinimizes = 1;
-constexpr LONG EscapeCloses = 2;
-} // namespace
-
-TfrmSettings::TfrmSettings(TfrmMain& main_) : main(main_)
+TfrmSettings::TfrmSettings(MainWindowLink& main_) : main(main_)
 {
     BuildLayout();
     BindHandlers();
@@ -68,7 +63,7 @@ void TfrmSettings::FormCreate()
     lbPrefix->clear();
     const TStringsStorage& prefixes = Settings->ErrorsOptions.Prefixes;
     for (LONG i = 0; i < prefixes.Count(); ++i)
-        lbPrefix->addItem(QString::fromStdString(Ansi1252ToUtf8(prefixes.Text(i))));
+        lbPrefix->addItem(FromAnsi(prefixes.Text(i)));
 
     SetDialogFlatButtons(options.FlatButtons != 0);
     chkFlatButtons->setChecked(options.FlatButtons != 0);
@@ -81,8 +76,8 @@ void TfrmSettings::FormCreate()
     // Checking a button stores its tag, so a stored action the main window
     // does not know becomes "nothing" here.
     switch (options.EscapeAction) {
-    case EscapeMinimizes: rbEscapeHides->setChecked(true); break;
-    case EscapeCloses: rbEscapeClosed->setChecked(true); break;
+    case TSettings::EscapeMinimizes: rbEscapeHides->setChecked(true); break;
+    case TSettings::EscapeCloses: rbEscapeClosed->setChecked(true); break;
     default: rbEscapeNothings->setChecked(true); break;
     }
     chkUseTray->setChecked(options.UseTray != 0);

@@ -4,7 +4,7 @@
 // Settings as they are made, and the list selections whenever it closes.
 #pragma once
 
-#include "app/SettingsDialogLink.h"
+#include "dialogs/SettingsDialogLink.h"
 
 #include <QDialog>
 
@@ -16,14 +16,14 @@ class QTabWidget;
 class TListBox;
 class TPanel;
 class TSpeedButton;
+class MainWindowLink;
 class TStatusBar;
-class TfrmMain;
 
 class TfrmSettings : public QDialog, public SettingsDialogLink {
     Q_OBJECT
 public:
     // The dialog applies its options to main at once; main must outlive it.
-    explicit TfrmSettings(TfrmMain& main);
+    explicit TfrmSettings(MainWindowLink& main);
 
     void ShowModal() override;
     void ShowFirstPage() override;
@@ -105,7 +105,7 @@ private:
     bool Confirm(const char* question);
     void ReportNoNewWindow();
 
-    TfrmMain& main;
+    MainWindowLink& main;
 };
 
 // The settings dialog of the run; null outside it.

@@ -3,11 +3,11 @@
 // list box shows its file name alone.
 #include "dialogs/TfrmSettings.h"
 
-#include "app/seams/FileOpenDialog.h"
 #include "dialogs/TfrmSettingsListBox.h"
 #include "dialogs/TfrmSettingsText.h"
 #include "dialogs/TfrmWideTextSeam.h"
 #include "settings/TSettings.h"
+#include "widgets/seams/FileOpenDialog.h"
 
 #include <QFile>
 

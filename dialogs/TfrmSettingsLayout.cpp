@@ -1,12 +1,12 @@
 // The settings dialog's controls, as laid out: positions and sizes in pixels.
 #include "dialogs/TfrmSettings.h"
-#include "app/DesignedLayout.h"
+#include "widgets/DesignedLayout.h"
 
-#include "app/ApplicationHint.h"
-#include "app/Controls.h"
-#include "app/Images.h"
-#include "app/TStatusBar.h"
 #include "dialogs/TfrmSettingsListBox.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/Controls.h"
+#include "widgets/Images.h"
+#include "widgets/TStatusBar.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,12 +2,11 @@
 // program the moment a box is clicked.
 #include "dialogs/TfrmSettings.h"
 
-#include "app/ApplicationHint.h"
-#include "app/Controls.h"
-#include "app/HintText.h"
-#include "app/TStatusBar.h"
-#include "app/TfrmMain.h"
+#include "dialogs/MainWindowLink.h"
 #include "settings/TSettings.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/Controls.h"
+#include "widgets/TStatusBar.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -55,9 +54,9 @@ void TfrmSettings::chkBottomHintsClick()
     ApplicationHint& hint = ApplicationHint::Instance();
     if (chkBottomHints->isChecked()) {
         hint.SetHandler(this, [this] { ShowSettingsHint(); });
-        main.StatusBar1->SetPanelText(0, LongHint(ControlHint(main.cmdOptions)));
+        main.ShowOptionsHint();
     } else {
-        main.StatusBar1->SetPanelText(0, QString());
+        main.ClearMainHint();
         StatusBar1->SetPanelText(0, QString());
         hint.ClearHandler();
     }

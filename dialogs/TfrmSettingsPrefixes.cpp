@@ -5,9 +5,9 @@
 #include "dialogs/TfrmSettingsListBox.h"
 #include "dialogs/TfrmSettingsText.h"
 #include "dialogs/TfrmWideTextSeam.h"
-#include "platform/codepage.h"
 #include "platform/win32.h"
 #include "settings/TSettings.h"
+#include "widgets/AnsiQString.h"
 
 #include <algorithm>
 
@@ -15,12 +15,7 @@ namespace {
 
 std::string TypedPrefix(const QString& typed)
 {
-    return StripBlanks(Utf8ToAnsi1252(typed.toStdString()));
-}
-
-QString Shown(const std::string& prefix)
-{
-    return QString::fromStdString(Ansi1252ToUtf8(prefix));
+    return StripBlanks(ToAnsi(typed));
 }
 
 } // namespace
@@ -43,7 +38,7 @@ void TfrmSettings::cmdAddPrefixClick()
     }
     const std::string prefix = TypedPrefix(typed);
     if (!prefix.empty() && Settings->ErrorsOptions.AddPrefix(prefix.c_str(), false))
-        lbPrefix->addItem(Shown(prefix));
+        lbPrefix->addItem(FromAnsi(prefix));
     UpdateButtons();
 }
 
@@ -64,7 +59,7 @@ void TfrmSettings::cmdEditPrefixClick()
         // No duplicate check here: two equal entries may come out of it.
         const std::string prefix = TypedPrefix(typed);
         if (!prefix.empty() && prefixes.SetText(i, prefix.c_str()) == ERROR_SUCCESS)
-            item->setText(Shown(prefix));
+            item->setText(FromAnsi(prefix));
     }
     UpdateButtons();
 }

@@ -1,7 +1,7 @@
 #include "dialogs/TfrmWideText.h"
-#include "app/DesignedLayout.h"
+#include "widgets/DesignedLayout.h"
 
-#include "app/KeyPreview.h"
+#include "widgets/KeyPreview.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

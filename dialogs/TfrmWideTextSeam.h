@@ -2,7 +2,7 @@
 // answer it without a person.
 #pragma once
 
-#include "app/seams/Seam.h"
+#include "widgets/seams/Seam.h"
 
 class QString;
 class QWidget;

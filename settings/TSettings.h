@@ -32,6 +32,9 @@ public:
         BYTE UseTray;
         BYTE Padding[3];
     };
+    // The values of EscapeAction that act.
+    static constexpr LONG EscapeMinimizes = 1;
+    static constexpr LONG EscapeCloses = 2;
 
     // The 8-byte block of the settings file; the six column flags lie in this
     // order, and the copy dialog maps its boxes onto them by position.

@@ -5,7 +5,7 @@
 //                                     and serves it until killed (60 s at most)
 //   clipboard_holder get              prints the clipboard's text as hex
 //                                     bytes, or "none" without text
-#include "app/seams/ClipboardService.h"
+#include "widgets/seams/ClipboardService.h"
 
 #include <QGuiApplication>
 #include <QTimer>

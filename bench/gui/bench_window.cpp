@@ -5,10 +5,10 @@
 #include "support/Workloads.h"
 
 #include "app/AppObject.h"
-#include "app/CodeListModel.h"
-#include "app/TListView.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/TListView.h"
 #include "app/TfrmMain.h"
-#include "app/seams/MessageBoxService.h"
+#include "widgets/seams/MessageBoxService.h"
 #include "settings/TSettings.h"
 
 #include <benchmark/benchmark.h>

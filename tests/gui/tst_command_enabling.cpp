@@ -1,9 +1,9 @@
 // Which commands OnControlChange enables, for the focused control and the
 // contents of the two lists.
 #include "support/MainWindowFixture.h"
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
-#include "app/TListView.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
+#include "widgets/TListView.h"
 
 #include <QAction>
 #include <QMenu>

@@ -3,10 +3,10 @@
 // Output pane's text model over its edit control.
 #include "support/ModalDialogDriver.h"
 #include "support/OutputFixture.h"
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
 #include "app/OutputPaneBinding.h"
-#include "app/TListView.h"
+#include "widgets/TListView.h"
 #include "dialogs/TfrmCopyWhat.h"
 
 #include <QAction>

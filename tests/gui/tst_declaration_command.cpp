@@ -3,9 +3,9 @@
 #include "support/DeclarationHeaders.h"
 #include "support/MainWindowFixture.h"
 #include "support/ModalDriver.h"
-#include "app/CodeListModel.h"
-#include "app/TListView.h"
-#include "app/TStatusBar.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/TListView.h"
+#include "widgets/TStatusBar.h"
 #include "dialogs/TfrmDeclaration.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 // The search window: opening and closing it, its keys, and the search it
 // runs in the code list in each direction and with each option.
 #include "support/CatalogueFixture.h"
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
 #include "app/Startup.h"
-#include "app/TListView.h"
+#include "widgets/TListView.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,10 +2,10 @@
 // generated lines into the Output pane and onto the clipboard.
 #include "support/ModalDialogDriver.h"
 #include "support/OutputFixture.h"
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
 #include "app/OutputPaneBinding.h"
-#include "app/TListView.h"
+#include "widgets/TListView.h"
 #include "dialogs/TfrmActionSelect.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 // popup, a parent's hint for controls without one.
 #include "support/Hover.h"
 #include "support/MainWindowFixture.h"
-#include "app/ApplicationHint.h"
-#include "app/Controls.h"
-#include "app/HintText.h"
-#include "app/TListView.h"
-#include "app/TStatusBar.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/Controls.h"
+#include "widgets/HintText.h"
+#include "widgets/TListView.h"
+#include "widgets/TStatusBar.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -2,9 +2,9 @@
 // last error for -1, the manual-entry toggle, and docking the panel by a
 // drop on the left pane's frame.
 #include "support/MainWindowFixture.h"
-#include "app/Controls.h"
-#include "app/DragSource.h"
-#include "app/TListView.h"
+#include "widgets/Controls.h"
+#include "widgets/DragSource.h"
+#include "widgets/TListView.h"
 #include "output/SystemMessageText.h"
 #include "platform/codepage.h"
 #include "platform/win32.h"

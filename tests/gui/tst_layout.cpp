@@ -1,12 +1,12 @@
 // The main window as laid out: controls found by their names, the lists'
 // columns, the status bar, the look, and the splitter's limits.
 #include "support/MainWindowFixture.h"
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
-#include "app/SplitterRule.h"
-#include "app/TListView.h"
-#include "app/TSplitter.h"
-#include "app/TStatusBar.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
+#include "widgets/SplitterRule.h"
+#include "widgets/TListView.h"
+#include "widgets/TSplitter.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QLineEdit>

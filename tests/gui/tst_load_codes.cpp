@@ -1,9 +1,9 @@
 // Load: the refusals that send the user to the settings, one box for each
 // header that cannot be read, and the counts in the status bar.
 #include "support/CatalogueFixture.h"
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
-#include "app/TStatusBar.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
+#include "widgets/TStatusBar.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // The main menu's shortcut keys are taken before the focused control, in
 // the main window and in windows that share its menu.
 #include "support/MainWindowFixture.h"
-#include "app/CodeListModel.h"
-#include "app/TListView.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/TListView.h"
 
 #include <QAction>
 #include <QApplication>

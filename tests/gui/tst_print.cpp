@@ -2,7 +2,7 @@
 // after page over the whole printable area. The default printer prints into
 // a PDF file here, read back with pdftotext.
 #include "support/MainWindowFixture.h"
-#include "app/TListView.h"
+#include "widgets/TListView.h"
 
 #include <QFile>
 #include <QFontMetricsF>

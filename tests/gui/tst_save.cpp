@@ -2,8 +2,8 @@
 // by CR LF; the dialog's title, filter and last name; failures reported with
 // no half file left under the chosen name.
 #include "support/MainWindowFixture.h"
-#include "app/TListView.h"
-#include "app/TSaveDialog.h"
+#include "widgets/TListView.h"
+#include "widgets/TSaveDialog.h"
 #include "output/SystemMessageText.h"
 #include "platform/file_faults.h"
 #include "platform/win32.h"

@@ -1,7 +1,7 @@
 // The header list of the settings dialog: adding headers from the file
 // dialog, removing them, and showing a header's full path.
 #include "support/SettingsDialogFixture.h"
-#include "app/Controls.h"
+#include "widgets/Controls.h"
 #include "dialogs/TfrmSettingsListBox.h"
 #include "dialogs/TfrmSettingsText.h"
 

@@ -2,10 +2,10 @@
 // running program the moment it is clicked.
 #include "support/Hover.h"
 #include "support/SettingsDialogFixture.h"
-#include "app/ApplicationHint.h"
-#include "app/Controls.h"
-#include "app/TListView.h"
-#include "app/TStatusBar.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/Controls.h"
+#include "widgets/TListView.h"
+#include "widgets/TStatusBar.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // The prefix list of the settings dialog: adding, editing, deleting and
 // selecting prefixes, always in step with Settings.
 #include "support/SettingsDialogFixture.h"
-#include "app/Controls.h"
+#include "widgets/Controls.h"
 #include "dialogs/TfrmSettingsListBox.h"
 #include "dialogs/TfrmSettingsText.h"
 

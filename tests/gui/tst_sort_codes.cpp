@@ -1,9 +1,9 @@
 // Sorting both lists by a clicked column, with one direction that
 // alternates across them, and the code list's popup menu.
 #include "support/CatalogueFixture.h"
-#include "app/CodeListModel.h"
-#include "app/Controls.h"
-#include "app/TListView.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/Controls.h"
+#include "widgets/TListView.h"
 #include "catalogue/CodeListOrder.h"
 #include "catalogue/CompareCodeRows.h"
 

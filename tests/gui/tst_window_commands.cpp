@@ -1,11 +1,11 @@
 // The main window's own commands: the Escape key, Maximize/Restore, flat
 // buttons, the About box, the settings command and the system beep.
 #include "support/MainWindowFixture.h"
-#include "app/ApplicationHint.h"
-#include "app/Controls.h"
-#include "app/SettingsDialogLink.h"
-#include "app/TListView.h"
-#include "app/TStatusBar.h"
+#include "widgets/ApplicationHint.h"
+#include "widgets/Controls.h"
+#include "dialogs/SettingsDialogLink.h"
+#include "widgets/TListView.h"
+#include "widgets/TStatusBar.h"
 
 #include <QApplication>
 #include <QLineEdit>

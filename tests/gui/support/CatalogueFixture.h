@@ -3,7 +3,7 @@
 #pragma once
 
 #include "MainWindowFixture.h"
-#include "app/SettingsDialogLink.h"
+#include "dialogs/SettingsDialogLink.h"
 #include "dialogs/TfrmFind.h"
 
 #include <initializer_list>

@@ -2,7 +2,7 @@
 // can be told to fail a read.
 #pragma once
 
-#include "app/seams/ClipboardService.h"
+#include "widgets/seams/ClipboardService.h"
 
 #include <optional>
 #include <string>

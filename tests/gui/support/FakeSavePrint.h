@@ -3,8 +3,8 @@
 // into a PDF file.
 #pragma once
 
-#include "app/seams/FileSaveDialog.h"
-#include "app/seams/PrinterService.h"
+#include "widgets/seams/FileSaveDialog.h"
+#include "widgets/seams/PrinterService.h"
 
 #include <QString>
 

@@ -2,11 +2,11 @@
 // records what the window asked for and answers as the test says.
 #pragma once
 
-#include "app/TrayLogic.h"
-#include "app/seams/AboutBoxService.h"
-#include "app/seams/MessageBoxService.h"
-#include "app/seams/SystemBeep.h"
-#include "app/seams/TrayService.h"
+#include "widgets/TrayLogic.h"
+#include "widgets/seams/AboutBoxService.h"
+#include "widgets/seams/MessageBoxService.h"
+#include "widgets/seams/SystemBeep.h"
+#include "widgets/seams/TrayService.h"
 
 #include <QIcon>
 

@@ -1,9 +1,9 @@
 #include "OutputFixture.h"
 
-#include "app/CodeListModel.h"
-#include "app/DragSource.h"
+#include "widgets/CodeListModel.h"
+#include "widgets/DragSource.h"
 #include "app/OutputPaneBinding.h"
-#include "app/TListView.h"
+#include "widgets/TListView.h"
 
 #include <QApplication>
 #include <QMimeData>

@@ -2,7 +2,7 @@
 // each records what the dialog asked for and answers as the test says.
 #pragma once
 
-#include "app/seams/FileOpenDialog.h"
+#include "widgets/seams/FileOpenDialog.h"
 #include "dialogs/TfrmWideTextSeam.h"
 
 #include <QString>

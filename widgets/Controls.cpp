@@ -1,0 +1,18 @@
+#include "widgets/Controls.h"
+
+TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent)
+{
+    setFixedSize(26, 25);
+    setIconSize(QSize(16, 16));
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TBevel::TBevel(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::VLine | QFrame::Raised);
+    setFixedSize(3, 17);
+}
+
+TPanel::TPanel(QWidget* parent) : QFrame(parent)
+{
+}

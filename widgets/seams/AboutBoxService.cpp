@@ -1,0 +1,33 @@
+#include "widgets/seams/AboutBoxService.h"
+
+#include "widgets/AnsiQString.h"
+
+#include <QIcon>
+#include <QMessageBox>
+
+namespace {
+
+class QtAboutBox final : public AboutBoxService {
+public:
+    void Show(QWidget* owner, const std::string& title, const std::string& otherText, const QIcon& icon) override
+    {
+        const QString name = FromAnsi(title);
+        QMessageBox box(owner);
+        box.setWindowTitle(QStringLiteral("About %1").arg(name));
+        box.setIconPixmap(icon.pixmap(32, 32));
+        box.setTextFormat(Qt::PlainText);
+        box.setText(name);
+        box.setInformativeText(FromAnsi(otherText));
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    }
+};
+
+} // namespace
+
+template <>
+AboutBoxService& Seam<AboutBoxService>::Default()
+{
+    static QtAboutBox box;
+    return box;
+}
