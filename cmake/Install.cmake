@@ -41,7 +41,7 @@ if(TARGET vantrel)
 
   # The icon the window shows, as the theme's scalable icon and as the
   # bitmaps menus and docks pick at their sizes.
-  set(icon_source ${CMAKE_SOURCE_DIR}/app/resources/icons/vantrel.svg)
+  set(icon_source ${CMAKE_SOURCE_DIR}/widgets/resources/icons/vantrel.svg)
   set(icon_files)
   foreach(size IN ITEMS 48 128 256)
     set(folder ${CMAKE_BINARY_DIR}/icons/${size}x${size})
