@@ -9,10 +9,14 @@ fail() {
 # The Debian packages a build needs, and the ones the tests need on top.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
-# Wine's kernelbase.dll carries the system message table the program shows.
-RUN_PACKAGES=(libwine)
-# clang and its runtime build the fuzz targets.
-TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils clang libclang-rt-14-dev)
+# Wine's kernelbase.dll carries the system message table the program shows;
+# mingw-w64-common holds the winerror.h the first session of the README loads.
+RUN_PACKAGES=(libwine mingw-w64-common)
+# clang and its runtime build the fuzz targets; openbox, trayer (a notification
+# area), x11-utils (xprop, xwininfo) and imagemagick (screenshots) make the
+# desktop of the desktop tests.
+TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils clang libclang-rt-14-dev
+               openbox trayer x11-utils imagemagick)
 
 # Installs the packages that are not installed yet; does nothing when all are.
 install_packages() {
