@@ -2,6 +2,7 @@
 // texts; what the user types is converted at this boundary.
 #include "dialogs/TfrmSettings.h"
 
+#include "app/seams/MessageBoxService.h"
 #include "dialogs/TfrmSettingsListBox.h"
 #include "dialogs/TfrmSettingsText.h"
 #include "dialogs/TfrmWideTextSeam.h"
@@ -10,12 +11,20 @@
 #include "settings/TSettings.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
-std::string TypedPrefix(const QString& typed)
+constexpr const char* NotInCodePage = "A prefix can hold only characters of the Windows-1252 code page";
+
+// Nothing when the typed text has characters the program's texts cannot
+// hold: stored with question marks instead, the prefix would match nothing.
+std::optional<std::string> TypedPrefix(const QString& typed)
 {
-    return StripBlanks(Utf8ToAnsi1252(typed.toStdString()));
+    std::optional<std::string> prefix = Utf8ToAnsi1252Exactly(typed.toStdString());
+    if (prefix)
+        *prefix = StripBlanks(*prefix);
+    return prefix;
 }
 
 QString Shown(const std::string& prefix)
@@ -41,9 +50,11 @@ void TfrmSettings::cmdAddPrefixClick()
         ReportNoNewWindow();
         return;
     }
-    const std::string prefix = TypedPrefix(typed);
-    if (!prefix.empty() && Settings->ErrorsOptions.AddPrefix(prefix.c_str(), false))
-        lbPrefix->addItem(Shown(prefix));
+    const std::optional<std::string> prefix = TypedPrefix(typed);
+    if (!prefix)
+        MessageBoxA(this, NotInCodePage, nullptr, MB_ICONEXCLAMATION);
+    else if (!prefix->empty() && Settings->ErrorsOptions.AddPrefix(prefix->c_str(), false))
+        lbPrefix->addItem(Shown(*prefix));
     UpdateButtons();
 }
 
@@ -62,9 +73,11 @@ void TfrmSettings::cmdEditPrefixClick()
         if (typed == item->text())
             continue;
         // No duplicate check here: two equal entries may come out of it.
-        const std::string prefix = TypedPrefix(typed);
-        if (!prefix.empty() && prefixes.SetText(i, prefix.c_str()) == ERROR_SUCCESS)
-            item->setText(Shown(prefix));
+        const std::optional<std::string> prefix = TypedPrefix(typed);
+        if (!prefix)
+            MessageBoxA(this, NotInCodePage, nullptr, MB_ICONEXCLAMATION);
+        else if (!prefix->empty() && prefixes.SetText(i, prefix->c_str()) == ERROR_SUCCESS)
+            item->setText(Shown(*prefix));
     }
     UpdateButtons();
 }
