@@ -43,7 +43,11 @@ int RunMessageLoop(TfrmMain& mainForm)
     QApplication::setQuitOnLastWindowClosed(false);
     const QMetaObject::Connection ending =
         QObject::connect(&mainForm, &TfrmMain::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    if (ShowMainForm()) {
+    // A hidden start without an icon would leave no way to the program, so
+    // the window starts minimized then.
+    if (!ShowMainForm() && !mainForm.TrayIconPresent())
+        mainForm.showMinimized();
+    else if (ShowMainForm()) {
         if (mainForm.windowState() & Qt::WindowMinimized)
             mainForm.showMinimized();
         else

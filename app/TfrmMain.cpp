@@ -219,7 +219,9 @@ void TfrmMain::SetFindWindow(QWidget* window)
 
 void TfrmMain::mnuMaximizeRestoreClick()
 {
-    if (isMaximized())
+    // A window minimized from the maximized state still carries the
+    // maximized flag, and is maximized like any other minimized window.
+    if (isMaximized() && !isMinimized())
         showNormal();
     else
         showMaximized();

@@ -2,9 +2,23 @@
 // on minimize, and the icon's mouse events and menu.
 #include "app/TfrmMain.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QWindowStateChangeEvent>
+
+namespace {
+
+// Shows a window in the state it had before it was minimized (normal or
+// maximized).
+void ShowUnminimized(QWidget& window)
+{
+    if (window.windowState() & Qt::WindowMinimized)
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+}
+
+} // namespace
 
 void TfrmMain::AddTrayIcon(bool trayMode)
 {
@@ -45,16 +59,10 @@ void TfrmMain::changeEvent(QEvent* event)
     if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized)
         || !tray->MinimizeHides())
         return;
-    // Minimized from the title bar or the window manager: hide instead, and
-    // come back later in the state the window had before.
-    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState() & ~Qt::WindowMinimized;
-    QMetaObject::invokeMethod(
-        this,
-        [this, before] {
-            HideToTray();
-            setWindowState(before);
-        },
-        Qt::QueuedConnection);
+    // Minimized from the title bar or the window manager: hide instead. The
+    // window keeps its minimized state while hidden, since leaving that
+    // state maps the window again on X11; the state is left on the way back.
+    QMetaObject::invokeMethod(this, [this] { HideToTray(); }, Qt::QueuedConnection);
 }
 
 void TfrmMain::HideToTray()
@@ -66,9 +74,15 @@ void TfrmMain::HideToTray()
 
 void TfrmMain::ShowFromTray()
 {
-    show();
+    ShowUnminimized(*this);
     if (FindVisible && findWindow)
-        findWindow->show();
+        ShowUnminimized(*findWindow);
+    // A modal dialog goes down with the main window when the window manager
+    // minimizes it, and must come back with it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        ShowUnminimized(*modal);
+        modal->activateWindow();
+    }
 }
 
 void TfrmMain::BringToFront()

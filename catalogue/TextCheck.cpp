@@ -12,9 +12,9 @@ constexpr std::size_t kCheckedCharacters = 1023;
 
 bool LooksLikeText(const char* firstLine, std::size_t length)
 {
-    const char* end = firstLine + std::min(length, kCheckedCharacters);
-    // A NUL byte is a control character like the others: binary files often
-    // start with one, and a check that stopped there would let them through.
+    const char* checkedEnd = firstLine + std::min(length, kCheckedCharacters);
+    // The line is a zero-terminated text: the check ends at its first NUL.
+    const char* end = std::find(firstLine, checkedEnd, '\0');
     return std::none_of(firstLine, end, [](char c) {
         return static_cast<signed char>(c) < 32 && c != '\n' && c != '\t' && c != '\r' && !IsCharAlphaNumericA(c);
     });

@@ -39,9 +39,11 @@ void TfrmActionSelect::rbSwitchClick(const QRadioButton* sender)
 void TfrmActionSelect::Button1Click()
 {
     const ExpressionCheck check = CheckExpression(Expression(), Syntax());
+    // A refusal is shown before the edit takes its new text.
+    if (check.Refusal)
+        MessageBoxA(this, check.Refusal->Text, check.Refusal->Caption, MB_ICONEXCLAMATION);
     txtExpression->setText(FromAnsi(check.EditText));
     if (check.Refusal) {
-        MessageBoxA(this, check.Refusal->Text, check.Refusal->Caption, MB_ICONEXCLAMATION);
         txtExpression->setFocus(Qt::OtherFocusReason);
         return;
     }

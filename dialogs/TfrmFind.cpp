@@ -77,8 +77,13 @@ void TfrmFind::Edit1KeyDown(int key)
         close();
         return;
     }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F3)
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F3) {
         main.FindCode(CurrentSettings(), this);
+        // A window manager may hand the focus to the main window when the
+        // search's message box closes, and skip this tool window.
+        if (isVisible())
+            activateWindow();
+    }
     // Typing anywhere in the window goes on in the text box.
     Edit1->setFocus(Qt::OtherFocusReason);
 }

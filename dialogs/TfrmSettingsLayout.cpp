@@ -16,6 +16,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 // The pictures of this dialog live in the static library too; see
 // LoadPictures in app/Images.cpp. (Outside any namespace: the macro
 // declares the resource's initialiser where it stands.)
@@ -96,6 +98,9 @@ void TfrmSettings::BuildGeneralPage()
     cmdPrefixSelAll = Button(GroupBox2, "cmdPrefixSelAll", 91, "Select all prefixes", "prefixselall");
     cmdPrefixSelNone = Button(GroupBox2, "cmdPrefixSelNone", 116, "Select none prefixes", "prefixselnone");
 
+    // The page holds its group boxes whole, however tall the style's tab
+    // bar is; the dialog grows to give it the room.
+    TabSheet1->setMinimumSize(GroupBox2->geometry().right() + 1, GroupBox2->geometry().bottom() + 1);
     PageControl1->addTab(TabSheet1, QStringLiteral("General"));
 }
 
@@ -136,7 +141,6 @@ void TfrmSettings::BuildLayout()
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(QStringLiteral("Settings"));
     setFont(DesignedWindowFont());
-    setFixedSize(ClientWidth, ClientHeight);
     setSizeGripEnabled(false);
 
     PageControl1 = Named(new QTabWidget(this), "PageControl1");
@@ -155,6 +159,7 @@ void TfrmSettings::BuildLayout()
     layout->addWidget(PageControl1, 1);
     layout->addWidget(Panel1);
     layout->addWidget(StatusBar1);
+    setFixedSize(ClientWidth, std::max(ClientHeight, layout->minimumSize().height()));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -2,20 +2,30 @@
 // texts; what the user types is converted at this boundary.
 #include "dialogs/TfrmSettings.h"
 
+#include "widgets/seams/MessageBoxService.h"
 #include "dialogs/TfrmSettingsListBox.h"
 #include "dialogs/TfrmSettingsText.h"
 #include "dialogs/TfrmWideTextSeam.h"
+#include "platform/codepage.h"
 #include "platform/win32.h"
 #include "settings/TSettings.h"
 #include "widgets/AnsiQString.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
-std::string TypedPrefix(const QString& typed)
+constexpr const char* NotInCodePage = "A prefix can hold only characters of the Windows-1252 code page";
+
+// Nothing when the typed text has characters the program's texts cannot
+// hold: stored with question marks instead, the prefix would match nothing.
+std::optional<std::string> TypedPrefix(const QString& typed)
 {
-    return StripBlanks(ToAnsi(typed));
+    std::optional<std::string> prefix = Utf8ToAnsi1252Exactly(typed.toStdString());
+    if (prefix)
+        *prefix = StripBlanks(*prefix);
+    return prefix;
 }
 
 } // namespace
@@ -36,9 +46,11 @@ void TfrmSettings::cmdAddPrefixClick()
         ReportNoNewWindow();
         return;
     }
-    const std::string prefix = TypedPrefix(typed);
-    if (!prefix.empty() && Settings->ErrorsOptions.AddPrefix(prefix.c_str(), false))
-        lbPrefix->addItem(FromAnsi(prefix));
+    const std::optional<std::string> prefix = TypedPrefix(typed);
+    if (!prefix)
+        MessageBoxA(this, NotInCodePage, nullptr, MB_ICONEXCLAMATION);
+    else if (!prefix->empty() && Settings->ErrorsOptions.AddPrefix(prefix->c_str(), false))
+        lbPrefix->addItem(FromAnsi(*prefix));
     UpdateButtons();
 }
 
@@ -57,9 +69,11 @@ void TfrmSettings::cmdEditPrefixClick()
         if (typed == item->text())
             continue;
         // No duplicate check here: two equal entries may come out of it.
-        const std::string prefix = TypedPrefix(typed);
-        if (!prefix.empty() && prefixes.SetText(i, prefix.c_str()) == ERROR_SUCCESS)
-            item->setText(FromAnsi(prefix));
+        const std::optional<std::string> prefix = TypedPrefix(typed);
+        if (!prefix)
+            MessageBoxA(this, NotInCodePage, nullptr, MB_ICONEXCLAMATION);
+        else if (!prefix->empty() && prefixes.SetText(i, prefix->c_str()) == ERROR_SUCCESS)
+            item->setText(FromAnsi(*prefix));
     }
     UpdateButtons();
 }

@@ -1,6 +1,7 @@
 #include "codepage.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -55,8 +56,13 @@ std::string Ansi1252ToUtf8(std::string_view text)
     return out;
 }
 
-std::string Utf8ToAnsi1252(std::string_view text)
+namespace {
+
+// Sets lossless to false when a '?' stands for something the code page
+// lacks or for malformed UTF-8.
+std::string ConvertUtf8ToAnsi1252(std::string_view text, bool& lossless)
 {
+    lossless = true;
     std::string out;
     out.reserve(text.size());
     std::size_t i = 0;
@@ -77,6 +83,7 @@ std::string Utf8ToAnsi1252(std::string_view text)
             cp = lead & 0x07;
         } else {
             out += '?';
+            lossless = false;
             ++i;
             continue;
         }
@@ -94,12 +101,39 @@ std::string Utf8ToAnsi1252(std::string_view text)
         }
         if (!valid) {
             out += '?';
+            lossless = false;
             ++i;
             continue;
         }
         i += static_cast<std::size_t>(extra) + 1;
         const int byte = UnicodeToAnsi1252(cp);
+        lossless = lossless && byte >= 0;
         out += byte < 0 ? '?' : static_cast<char>(byte);
     }
     return out;
+}
+
+} // namespace
+
+std::string Utf8ToAnsi1252(std::string_view text)
+{
+    bool lossless = true;
+    return ConvertUtf8ToAnsi1252(text, lossless);
+}
+
+std::optional<std::string> Utf8ToAnsi1252Exactly(std::string_view text)
+{
+    bool lossless = true;
+    std::string converted = ConvertUtf8ToAnsi1252(text, lossless);
+    return lossless ? std::optional(std::move(converted)) : std::nullopt;
+}
+
+bool FitsAnsi1252(std::u16string_view text)
+{
+    // A surrogate is never a Windows-1252 character.
+    for (const char16_t unit : text) {
+        if (UnicodeToAnsi1252(unit) < 0)
+            return false;
+    }
+    return true;
 }

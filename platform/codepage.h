@@ -1,6 +1,7 @@
 // Conversions between the program's 8-bit texts (Windows-1252) and Unicode.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,3 +16,10 @@ std::string Ansi1252ToUtf8(std::string_view text);
 
 // Code points the code page cannot hold, and malformed UTF-8, become '?'.
 std::string Utf8ToAnsi1252(std::string_view text);
+
+// Nothing when the text holds a code point the code page lacks, or is not
+// well-formed UTF-8.
+std::optional<std::string> Utf8ToAnsi1252Exactly(std::string_view text);
+
+// Whether every character of a UTF-16 text has a Windows-1252 byte.
+bool FitsAnsi1252(std::u16string_view text);

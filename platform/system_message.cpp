@@ -1,5 +1,6 @@
 #include "system_message.h"
 
+#include "codepage.h"
 #include "memory.h"
 #include "message_format.h"
 #include "message_language.h"
@@ -25,9 +26,14 @@ DWORD Fail(DWORD error)
     return 0;
 }
 
+bool UserLanguage(DWORD languageId)
+{
+    return languageId == kLanguageNeutral || languageId == LANG_USER_DEFAULT || languageId == kSystemDefaultLanguage;
+}
+
 const MessageTable* TableForLanguage(const MessageTableSet& tables, DWORD languageId)
 {
-    if (languageId == kLanguageNeutral || languageId == LANG_USER_DEFAULT || languageId == kSystemDefaultLanguage)
+    if (UserLanguage(languageId))
         return tables.ForUser(UserLanguageFromEnvironment());
     if (languageId > 0xFFFF)
         return nullptr;
@@ -41,6 +47,21 @@ const std::u16string* FindMessage(const MessageTable& table, DWORD messageId)
     if ((messageId & kWin32HResultMask) == kWin32HResult)
         return table.Find(messageId & ~kWin32HResultMask);
     return nullptr;
+}
+
+// The texts are 8-bit Windows-1252, where most languages would come out as
+// question marks: the first language of the user's fallback chain whose
+// text converts without loss; English, last in the chain, always does.
+const std::u16string* FindUserMessage(const MessageTableSet& tables, DWORD messageId)
+{
+    for (const std::uint16_t language : LanguageFallbacks(UserLanguageFromEnvironment())) {
+        const MessageTable* table = tables.ForLanguage(language);
+        const std::u16string* text = table == nullptr ? nullptr : FindMessage(*table, messageId);
+        if (text != nullptr && (FitsAnsi1252(*text) || PrimaryLanguage(language) == kEnglishNeutral))
+            return text;
+    }
+    const MessageTable* table = tables.ForUser(UserLanguageFromEnvironment());
+    return table == nullptr ? nullptr : FindMessage(*table, messageId);
 }
 
 } // namespace
@@ -59,7 +80,8 @@ DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD 
     const MessageTable* table = TableForLanguage(tables, languageId);
     if (table == nullptr)
         return Fail(ERROR_RESOURCE_LANG_NOT_FOUND);
-    const std::u16string* message = FindMessage(*table, messageId);
+    const std::u16string* message =
+        UserLanguage(languageId) ? FindUserMessage(tables, messageId) : FindMessage(*table, messageId);
     if (message == nullptr)
         return Fail(ERROR_MR_MID_NOT_FOUND);
 

@@ -10,10 +10,14 @@ fail() {
 # scdoc and rsvg-convert make the manual pages and the icons.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation scdoc librsvg2-bin)
-# Wine's kernelbase.dll carries the system message table the program shows.
-RUN_PACKAGES=(libwine)
-# clang and its runtime build the fuzz targets.
-TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils clang libclang-rt-14-dev)
+# Wine's kernelbase.dll carries the system message table the program shows;
+# mingw-w64-common holds the winerror.h the first session of the README loads.
+RUN_PACKAGES=(libwine mingw-w64-common)
+# clang and its runtime build the fuzz targets; openbox, trayer (a notification
+# area), x11-utils (xprop, xwininfo) and imagemagick (screenshots) make the
+# desktop of the desktop tests.
+TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils clang libclang-rt-14-dev
+               openbox trayer x11-utils imagemagick)
 
 # cpack's dpkg-shlibdeps and file, and the checks of the package.
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian)

@@ -1,17 +1,16 @@
 # Shared by the tests that run on an X server of their own; sourced, not run.
 # The caller sets $work (a scratch folder) and defines fail() before it.
 
-# Polls a condition every 0.1 s for at most $1 seconds.
+# Polls a condition every 0.1 s for at most $1 seconds, however long each
+# try of the condition takes on a busy machine.
 wait_for() {
-    local seconds=$1
+    local deadline=$((SECONDS + $1))
     shift
-    local tries=$((seconds * 10))
-    while [ "$tries" -gt 0 ]; do
+    while true; do
         "$@" && return 0
+        [ "$SECONDS" -ge "$deadline" ] && return 1
         sleep 0.1
-        tries=$((tries - 1))
     done
-    return 1
 }
 
 # Starts Xvfb on a display number it picks itself, sets xvfb_pid and exports

@@ -13,6 +13,10 @@ bool PrintPlainText(QPrinter& printer, const QString& text)
 
     QTextDocument document;
     document.setDocumentMargin(0);
+    // Printed code is copied out of the job as text: no ligatures in it.
+    QFont font = document.defaultFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document.setDefaultFont(font);
     // Laid out for the printer, so the font gets its size in printer pixels.
     document.documentLayout()->setPaintDevice(&printer);
     document.setPlainText(text);

@@ -42,10 +42,11 @@ TrayIconState::TrayIconState(TrayShell& shell_, TrayImageCounter& images_, std::
 
 void TrayIconState::Add(bool mode)
 {
-    if (iconPresent)
+    // Without a notification area the icon is refused; tray mode stays off
+    // then, so that nothing hides a window the icon could not bring back.
+    if (iconPresent || !shell.Add(onMouse))
         return;
     iconPresent = true;
-    shell.Add(onMouse);
     shell.Modify(images.Take(), tip);
     trayMode = mode;
 }

@@ -15,7 +15,7 @@ enum class TrayReaction { Nothing, ShowWindows, BringToFront, PopupMenu };
 TrayReaction ReactToTrayMouse(bool mainWindowVisible, TrayMouse event);
 
 // The shell's side of the icon (Shell_NotifyIconA). Each call reports
-// success; nobody acts on a failure.
+// success; a refused Add means there is no notification area to use.
 class TrayShell {
 public:
     virtual ~TrayShell() = default;
@@ -48,7 +48,8 @@ public:
     TrayIconState& operator=(const TrayIconState&) = delete;
 
     // Puts the icon up and sets the tray mode; does nothing at all while
-    // the icon is up, so the mode keeps its value then.
+    // the icon is up, so the mode keeps its value then, nor when the shell
+    // refuses the icon, so a later call tries again.
     void Add(bool trayMode);
     // Takes the icon away and clears the tray mode.
     void Remove();

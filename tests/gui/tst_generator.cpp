@@ -115,13 +115,16 @@ private slots:
         OutputFixture fixture;
         TfrmMain& main = WithListedCodes(fixture, {"ERROR_A"});
         bool openAfterRefusal = false;
+        QString editWhileBoxShown;
         QString editAfterRefusal;
         bool editFocused = false;
         ModalDialogDriver driver([&](QWidget& dialog) {
             TfrmActionSelect& make = MakeDialog(dialog);
             make.rbElseIf->click();
             make.txtExpression->setText(QStringLiteral("   "));
+            fixture.boxes.whileShown = [&] { editWhileBoxShown = make.txtExpression->text(); };
             QTest::keyClick(make.txtExpression, Qt::Key_Return);
+            fixture.boxes.whileShown = nullptr;
             openAfterRefusal = dialog.isVisible();
             editAfterRefusal = make.txtExpression->text();
             editFocused = make.txtExpression->hasFocus();
@@ -136,6 +139,7 @@ private slots:
         QCOMPARE(fixture.boxes.shown[0].caption, std::string(DefaultMessageBoxCaption));
         QCOMPARE(fixture.boxes.shown[0].flags, MB_ICONEXCLAMATION);
         QVERIFY(openAfterRefusal);
+        QCOMPARE(editWhileBoxShown, QStringLiteral("   "));
         QCOMPARE(editAfterRefusal, QStringLiteral("Code"));
         QVERIFY(editFocused);
         QCOMPARE(fixture.PaneText(), std::string("if(ERROR_A == Code)\r\nelse // unexpected ???"));

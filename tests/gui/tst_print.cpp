@@ -116,6 +116,17 @@ private slots:
         QCOMPARE(fixture->boxes.shown[0].text, std::string("Printing failed"));
     }
 
+    void printedCodeHasNoLigatures()
+    {
+        const QString code = QStringLiteral("int firstArgument = fflush(file); // official");
+        main->txtOutput->setPlainText(code);
+        FocusControl(main->txtOutput);
+        main->cmdPrintClick();
+        const QStringList pages = PdfPages(printer->pdfFile);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(Lines(pages[0]).join(QLatin1Char('\n')), code);
+    }
+
     void shortTextIsOnePage()
     {
         main->ShowSystemMessage(2);

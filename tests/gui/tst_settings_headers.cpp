@@ -33,10 +33,10 @@ private slots:
         QCOMPARE(FileNamePart("a\\b.h"), std::string("a\\b.h"));
     }
 
-    void theFileDialogOffersThePatternsOfEachFilter()
+    void theFileDialogOffersThePatternsOfEachFilterAndAllFilesWithoutADotToo()
     {
         QCOMPARE(QtNameFilters(QStringLiteral("C/C++ Header Files (*.h, *hpp)|*.h;*hpp|All files (*.*)|*.*")),
-                 QStringList({"C/C++ Header Files (*.h, *hpp) (*.h *hpp)", "All files (*.*) (*.*)"}));
+                 QStringList({"C/C++ Header Files (*.h, *hpp) (*.h *hpp)", "All files (*.*) (*)"}));
     }
 };
 

@@ -88,6 +88,19 @@ private slots:
         QCOMPARE(ItemTexts(*dialog.lbPrefix), QStringList({QString::fromUtf8("\xc3\x89T_\xe2\x82\xac")}));
     }
 
+    void lettersOutsideTheCodePageAreRefusedAndNothingIsAdded()
+    {
+        SettingsDialogFixture fixture;
+        fixture.SetPrefixes({"ERROR_"});
+        TfrmSettings& dialog = fixture.Create();
+        fixture.texts.typed = {QString::fromUtf8("\xd0\x9e\xd0\xa8\xd0\x98\xd0\x91\xd0\x9a\xd0\x90_\xe2\x82\xac")};
+        dialog.cmdAddPrefixClick();
+        QCOMPARE(ItemTexts(*dialog.lbPrefix), QStringList({"ERROR_"}));
+        QCOMPARE(PrefixesWithFlags(), QStringList({"ERROR_"}));
+        QCOMPARE(fixture.main.boxes.shown.size(), std::size_t(1));
+        QCOMPARE(fixture.main.boxes.shown[0].flags, UINT(MB_ICONEXCLAMATION));
+    }
+
     void noWindowIsAFatalErrorAndAddsNothing()
     {
         SettingsDialogFixture fixture;

@@ -61,6 +61,7 @@ private slots:
     {
         boxes.shown.clear();
         tray.calls.clear();
+        tray.answer = true;
         QFile::remove(settingsPath);
     }
 
@@ -147,6 +148,24 @@ private slots:
         QVERIFY(iconUp);
         QCOMPARE(tray.calls.front(), std::string("add"));
         QCOMPARE(tray.calls.back(), std::string("delete"));
+    }
+
+    void hiddenAtStartWithoutANotificationAreaShowsTheWindowMinimized()
+    {
+        TSettings hidden(nullptr);
+        hidden.GeneralOptions.ShowAtStart = 0;
+        QVERIFY(hidden.Save(settingsPath.toLocal8Bit().constData()));
+        tray.answer = false;
+
+        bool shown = false;
+        bool minimized = false;
+        QCOMPARE(Run([&] {
+                     shown = frmMain->isVisible();
+                     minimized = frmMain->isMinimized();
+                 }),
+                 0);
+        QVERIFY(shown);
+        QVERIFY(minimized);
     }
 
     void settingsLiveBesideTheExecutableWhateverTheCurrentFolder()

@@ -77,18 +77,20 @@ private slots:
         QVERIFY(!tray.IconPresent());
     }
 
-    void refusedIconStillSetsTheState()
+    void refusedIconLeavesTrayModeOffAndALaterAddTriesAgain()
     {
         FakeTray shell;
         shell.answer = false;
         TrayImageCounter images;
         TrayIconState tray(shell, images, "Vantrel", [](TrayMouse) {});
         tray.Add(true);
-        QVERIFY(tray.IconPresent());
-        QVERIFY(tray.TrayMode());
-        tray.Remove();
         QVERIFY(!tray.IconPresent());
-        QVERIFY(!tray.TrayMode());
+        QVERIFY(!tray.MinimizeHides());
+        shell.answer = true;
+        tray.Add(true);
+        QVERIFY(tray.IconPresent());
+        QVERIFY(tray.MinimizeHides());
+        QCOMPARE(shell.calls.back(), std::string("modify 0 Vantrel"));
     }
 
     void tipIsCutToWhatTheShellKeeps()
@@ -153,10 +155,10 @@ private slots:
         main.showMinimized();
         QTRY_VERIFY(!main.isVisible());
         QVERIFY(!search.isVisible());
-        QVERIFY(!main.isMinimized());
 
         fixture.tray.Mouse(TrayMouse::LeftDown);
         QVERIFY(main.isVisible());
+        QVERIFY(!main.isMinimized());
         QVERIFY(search.isVisible());
     }
 
@@ -222,21 +224,20 @@ private slots:
         QCOMPARE(closed.count(), 1);
     }
 
-    void withoutADesktopTrayTheStateIsSetAndNothingBreaks()
+    void withoutADesktopTrayMinimizeGoesToTheTaskBar()
     {
         // The real service: the offscreen desktop has no tray.
         MainWindowFixture fixture;
         fixture.Options().UseTray = 1;
+        fixture.Options().EscapeAction = 1;
         Seam<TrayShell>::Install(nullptr);
         QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
         TfrmMain& main = fixture.CreateShown();
-        QVERIFY(main.TrayIconPresent());
-        QVERIFY(main.TrayMode());
-        QVERIFY(fixture.tray.calls.empty());
-        main.SysCommandMinimize();
-        QVERIFY(!main.isVisible());
-        main.RemoveTrayIcon();
+        QVERIFY(!main.TrayIconPresent());
         QVERIFY(!main.TrayMode());
+        main.FormKeyPress(27);
+        QVERIFY(main.isMinimized());
+        QVERIFY(main.isVisible());
     }
 };
 

@@ -144,12 +144,20 @@ private slots:
         QVERIFY(!main.isMinimized());
     }
 
+    void maximizeRestoreMaximizesAMinimizedWindow_data()
+    {
+        QTest::addColumn<bool>("wasMaximized");
+        QTest::newRow("minimized from normal") << false;
+        QTest::newRow("minimized from maximized") << true;
+    }
+
     void maximizeRestoreMaximizesAMinimizedWindow()
     {
+        QFETCH(bool, wasMaximized);
         MainWindowFixture fixture;
         fixture.Options().UseTray = 0;
         TfrmMain& main = fixture.CreateShown();
-        main.showMinimized();
+        main.setWindowState(wasMaximized ? Qt::WindowMinimized | Qt::WindowMaximized : Qt::WindowMinimized);
         main.mnuMaximizeRestoreClick();
         QVERIFY(main.isMaximized());
         QVERIFY(!main.isMinimized());

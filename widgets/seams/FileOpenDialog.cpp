@@ -35,8 +35,14 @@ QStringList QtNameFilters(const QString& filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-        filters.append(QStringLiteral("%1 (%2)").arg(parts[i], patterns));
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        // "*.*" is every file, as on Windows; to Qt it would hide the files
+        // without a dot, such as cstdio.
+        for (QString& pattern : patterns) {
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters.append(QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(QLatin1Char(' '))));
     }
     return filters;
 }

@@ -117,7 +117,8 @@ TEST(ScannerTextCheck, FirstLineDecides)
     EXPECT_TRUE(control.Rows.empty());
     EXPECT_EQ(ScanBytes("\xEF\xBB\xBF#define ERROR_A 1\n", ErrorPrefix()).Result, ERROR_INVALID_DATA)
         << "a UTF-8 byte order mark";
-    EXPECT_EQ(ScanBytes(std::string("\0\n", 2), ErrorPrefix()).Result, ERROR_INVALID_DATA);
+    EXPECT_EQ(ScanBytes(std::string("\0\x01\n", 3), ErrorPrefix()).Result, 0u)
+        << "the first line is checked up to its first NUL";
 
     EXPECT_EQ(ScanBytes("// caf\xE9\t\r\n\x01\n#define ERROR_A 1\n", ErrorPrefix()).Rows.size(), 1u)
         << "accented letters pass, and only the first line is checked";

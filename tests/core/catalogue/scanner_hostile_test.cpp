@@ -106,10 +106,14 @@ TEST(ScannerHostileHeader, NamesLongerThanAnyStoreBlockKeepEveryByte)
     }
 }
 
-TEST(ScannerHostileHeader, FirstLineWithNulBytesIsNoText)
+TEST(ScannerHostileHeader, TextCheckOfTheFirstLineEndsAtItsFirstNul)
 {
-    EXPECT_EQ(ScanBytes("#define ERROR_A 1\0\n#define ERROR_B 2\n"s, Prefixes{"ERROR_"}).Result,
-              static_cast<DWORD>(ERROR_INVALID_DATA));
+    const ScanOutcome nul = ScanBytes("#define ERROR_A 1\0\x01\x02\n#define ERROR_B 2\n"s, Prefixes{"ERROR_"});
+    EXPECT_EQ(nul.Result, 0u) << "what follows the NUL is not looked at";
+    EXPECT_EQ(nul.Rows.size(), 2u);
+    EXPECT_EQ(ScanBytes("\x01\0#define ERROR_A 1\n"s, Prefixes{"ERROR_"}).Result,
+              static_cast<DWORD>(ERROR_INVALID_DATA))
+        << "a control byte before the NUL still rejects the header";
 }
 
 TEST(ScannerHostileHeader, FifoIsRefusedWithoutWaiting)

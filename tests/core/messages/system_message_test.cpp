@@ -100,6 +100,48 @@ TEST(SystemMessageFlags, OnlyTheSystemTableIsProvided)
     EXPECT_STREQ(buffer, "Needs %1.\r\n");
 }
 
+// Russian and Polish texts have no Windows-1252 form; German and French do.
+const MessageTableSet& Languages()
+{
+    static const MessageTableSet tables = MessageTableSet::FromImage(BuildPe(
+        PeKind::Pe32,
+        {{0x0419, BuildMessageResource({{2, u"\u0424\u0430\u0439\u043B.\n"}, {5, u"\u0414\u043E\u0441\u0442\u0443\u043F.\n"}})},
+         {0x0415, BuildMessageResource({{2, u"Plik nie istnieje.\n"}, {5, u"Odmowa dost\u0119pu.\n"}})},
+         {0x0007, BuildMessageResource({{2, u"Datei fehlt.\n"}, {5, u"Zugriff verweigert \u00E4.\n"}})},
+         {0x040C, BuildMessageResource({{5, u"Acc\u00E8s refus\u00E9.\n"}})},
+         {0x0409, BuildMessageResource({{2, u"File not found.\n"}, {5, u"Access denied.\n"}})}}));
+    return tables;
+}
+
+TEST(SystemMessageLanguages, EachCodeComesFromTheFirstLanguageThatWindows1252CanHold)
+{
+    const struct {
+        const char* locale;
+        DWORD code;
+        const char* text;
+    } cases[] = {
+        {"de_DE.UTF-8", 5, "Zugriff verweigert \xE4.\r\n"},
+        {"de_AT.UTF-8", 2, "Datei fehlt.\r\n"},
+        {"fr_FR.UTF-8", 5, "Acc\xE8s refus\xE9.\r\n"},
+        {"fr_FR.UTF-8", 2, "File not found.\r\n"}, // no French text for it
+        {"ru_RU.UTF-8", 2, "File not found.\r\n"},
+        {"ru_RU.UTF-8", 5, "Access denied.\r\n"},
+        {"pl_PL.UTF-8", 2, "Plik nie istnieje.\r\n"}, // plain letters fit
+        {"pl_PL.UTF-8", 5, "Access denied.\r\n"},
+        {"C", 5, "Access denied.\r\n"},
+    };
+    for (const auto& c : cases) {
+        ScopedLocale locale(c.locale);
+        EXPECT_EQ(LookUp(Languages(), c.code).text, c.text) << c.locale << " " << c.code;
+    }
+}
+
+TEST(SystemMessageLanguages, AnAskedForLanguageIsTakenAsItIs)
+{
+    ScopedLocale locale("de_DE.UTF-8");
+    EXPECT_EQ(LookUp(Languages(), 5, 0x0419).text, "??????.\r\n");
+}
+
 // The real table of the installed Wine, through the program's own call.
 class SystemMessageTable : public ::testing::Test {
 protected:
@@ -144,6 +186,18 @@ TEST_F(SystemMessageTable, EnglishAndGermanAreBothPresent)
     const std::string inEnglish = LookUpSystem(2).text;
     ScopedLocale german("de_DE.UTF-8");
     EXPECT_NE(LookUpSystem(2).text, inEnglish) << "de_DE reads the German table";
+}
+
+TEST_F(SystemMessageTable, NonWesternLocalesReadTextsWithoutQuestionMarks)
+{
+    for (const char* name : {"ru_RU.UTF-8", "ja_JP.UTF-8", "zh_CN.UTF-8", "ko_KR.UTF-8", "pl_PL.UTF-8"}) {
+        ScopedLocale locale(name);
+        for (const DWORD code : {2u, 5u, 87u}) {
+            const std::string text = LookUpSystem(code).text;
+            EXPECT_FALSE(text.empty()) << name << " " << code;
+            EXPECT_EQ(text.find('?'), std::string::npos) << name << " " << code << ": " << text;
+        }
+    }
 }
 
 TEST(SystemMessageDll, ReadsTheFirstInstalledDllOnTheSearchPath)

@@ -108,4 +108,33 @@ TEST(Codepage, UnmappableAndMalformedBecomeQuestionMarks)
     EXPECT_EQ(Utf8ToAnsi1252("\xFF"), "?");
 }
 
+TEST(Codepage, ExactConversionRefusesWhatWouldBecomeAQuestionMark)
+{
+    const struct {
+        const char* utf8;
+        bool fits;
+    } cases[] = {
+        {"ERROR_?", true},
+        {"\xC3\x89T_\xE2\x82\xAC", true}, // E acute and the euro sign
+        {"\xD0\x9E\xD0\xA8_\xE2\x82\xAC", false}, // Cyrillic beside the euro sign
+        {"a\xC3", false},
+        {"\xFF", false},
+    };
+    for (const auto& c : cases) {
+        const auto exact = Utf8ToAnsi1252Exactly(c.utf8);
+        EXPECT_EQ(exact.has_value(), c.fits) << c.utf8;
+        if (exact) {
+            EXPECT_EQ(*exact, Utf8ToAnsi1252(c.utf8)) << c.utf8;
+        }
+    }
+}
+
+TEST(Codepage, Utf16FitsOnlyWhenEveryCharacterHasAByte)
+{
+    EXPECT_TRUE(FitsAnsi1252(u"Zugriff verweigert \u20AC\u00E9"));
+    EXPECT_FALSE(FitsAnsi1252(u"\u041E\u0442\u043A\u0430\u0437"));
+    EXPECT_FALSE(FitsAnsi1252(u"Dost\u0119p"));
+    EXPECT_FALSE(FitsAnsi1252(u"\xD83D\xDE00")) << "a surrogate pair";
+}
+
 } // namespace

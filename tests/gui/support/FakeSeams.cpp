@@ -3,6 +3,8 @@
 int FakeMessageBoxes::Show(QWidget*, const std::string& text, const std::string& caption, UINT flags)
 {
     shown.push_back({text, caption, flags});
+    if (whileShown)
+        whileShown();
     if (answers.empty())
         return IDOK;
     const int answer = answers.front();

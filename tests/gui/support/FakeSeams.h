@@ -11,6 +11,7 @@
 #include <QIcon>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ public:
     std::vector<Shown> shown;
     // Answers in order; IDOK once they run out.
     std::deque<int> answers;
+    // Runs while each box is up, to see the windows as the user sees them.
+    std::function<void()> whileShown;
 
     int Show(QWidget* owner, const std::string& text, const std::string& caption, UINT flags) override;
 };
