@@ -13,6 +13,8 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-
 RUN_PACKAGES=(libwine)
 # clang and its runtime build the fuzz targets.
 TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils clang libclang-rt-14-dev)
+# The core cross-built for Windows, with GoogleTest from source, run under Wine.
+WINDOWS_TEST_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 # Installs the packages that are not installed yet; does nothing when all are.
 install_packages() {

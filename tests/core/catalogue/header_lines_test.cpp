@@ -1,7 +1,7 @@
 #include "scan_support.h"
 
 #include "platform/file_faults.h"
-#include "platform/memory.h"
+#include "platform/memory_faults.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>

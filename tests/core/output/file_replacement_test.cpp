@@ -1,3 +1,4 @@
+#include "core/scratch_folder.h"
 #include "output/FileReplacement.h"
 #include "output/SavedText.h"
 #include "platform/file_faults.h"
@@ -42,9 +43,8 @@ protected:
     void SetUp() override
     {
         FileFaults::Reset();
-        std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-save-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
+        folder = MakeScratchFolder("vantrel-save");
+        ASSERT_FALSE(folder.empty());
         target = folder + "/notes";
     }
     void TearDown() override

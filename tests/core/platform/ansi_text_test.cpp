@@ -1,4 +1,4 @@
-#include "platform/ansi_text.h"
+#include "platform/win32.h"
 #include "platform/codepage.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "platform/memory_faults.h"
 #include "platform/win32.h"
 #include "text/TMyString.h"
 

@@ -1,7 +1,9 @@
 #include "files.h"
 
-#include "file_faults.h"
 #include "win32_errors.h"
+
+#include "platform/errno_errors.h"
+#include "platform/file_faults.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -312,7 +314,7 @@ DWORD GetFileSize(HANDLE file, LPDWORD fileSizeHigh)
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0) {
         SetLastError(fd < 0 ? ERROR_INVALID_HANDLE : Win32ErrorFromErrno(errno));
-        return 0xFFFFFFFFu;
+        return INVALID_FILE_SIZE;
     }
     const auto size = static_cast<std::uint64_t>(info.st_size);
     if (fileSizeHigh != nullptr)
