@@ -1,4 +1,5 @@
 #include "scan_support.h"
+#include "core/fault_hooks.h"
 
 #include "platform/file_faults.h"
 #include "platform/memory_faults.h"
@@ -127,6 +128,7 @@ TEST(ScannerTextCheck, FirstLineDecides)
 
 TEST(ScannerFailures, ReadOrMemoryFailureHandsOnNothing)
 {
+    SKIP_WITHOUT_FAULT_HOOKS();
     const TempFolder folder;
     std::string header = "#define ERROR_A 1\n";
     header += std::string(600 * 1024, '\n');

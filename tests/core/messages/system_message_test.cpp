@@ -1,4 +1,5 @@
 #include "lookup.h"
+#include "core/fault_hooks.h"
 #include "pe_fixture.h"
 #include "scoped_locale.h"
 
@@ -77,6 +78,7 @@ TEST(SystemMessageBuffers, CallerBufferMustHoldTextAndZero)
 
 TEST(SystemMessageBuffers, FailedAllocationReportsOutOfMemory)
 {
+    SKIP_WITHOUT_FAULT_HOOKS();
     LPSTR buffer = nullptr;
     MemoryFaults::FailNth(1);
     EXPECT_EQ(FormatMessageFromTables(Fixture(), FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER, 2,

@@ -1,4 +1,5 @@
 #include "settings_support.h"
+#include "core/fault_hooks.h"
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@ class SettingsSaveFailure : public SettingsFolder {
 protected:
     void SetUp() override
     {
+        SKIP_WITHOUT_FAULT_HOOKS();
         SettingsFolder::SetUp();
         TSettings older(nullptr);
         Customise(older);
