@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,6 +39,26 @@ BOOL FailWith(DWORD code)
 BOOL FailFromErrno()
 {
     return FailWith(Win32ErrorFromErrno(errno));
+}
+
+bool FolderExists(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Win32 tells a missing file (ERROR_FILE_NOT_FOUND) from a missing folder on
+// the way to it (ERROR_PATH_NOT_FOUND), where POSIX says ENOENT for both.
+BOOL FailForPath(const char* path)
+{
+    const int error = errno;
+    if (error == ENOENT) {
+        std::string parent(path);
+        const std::size_t slash = parent.find_last_of('/');
+        if (slash != std::string::npos && !FolderExists(parent.substr(0, slash == 0 ? 1 : slash)))
+            return FailWith(ERROR_PATH_NOT_FOUND);
+    }
+    return FailWith(Win32ErrorFromErrno(error));
 }
 
 bool Injected(FileOp op)
@@ -119,7 +140,7 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/, LP
         return INVALID_HANDLE_VALUE;
     }
     if (fd < 0) {
-        FailFromErrno();
+        FailForPath(fileName);
         return INVALID_HANDLE_VALUE;
     }
     SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
@@ -278,7 +299,7 @@ BOOL DeleteFileA(LPCSTR fileName)
     if (fileName == nullptr)
         return FailWith(ERROR_INVALID_PARAMETER);
     if (::unlink(fileName) != 0)
-        return FailFromErrno();
+        return FailForPath(fileName);
     return TRUE;
 }
 
@@ -293,16 +314,24 @@ BOOL MoveFileExA(LPCSTR existingFileName, LPCSTR newFileName, DWORD flags)
         if (::lstat(newFileName, &info) == 0)
             return FailWith(ERROR_ALREADY_EXISTS);
     }
-    if (::rename(existingFileName, newFileName) != 0)
-        return FailFromErrno();
+    if (::rename(existingFileName, newFileName) != 0) {
+        struct stat info {};
+        if (errno == ENOENT && ::lstat(existingFileName, &info) == 0)
+            return FailWith(ERROR_PATH_NOT_FOUND); // the new name's folder is missing
+        return FailForPath(existingFileName);
+    }
     return TRUE;
 }
 
 DWORD GetFileAttributesA(LPCSTR fileName)
 {
     struct stat info {};
-    if (fileName == nullptr || ::stat(fileName, &info) != 0) {
-        SetLastError(fileName == nullptr ? ERROR_INVALID_PARAMETER : Win32ErrorFromErrno(errno));
+    if (fileName == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    if (::stat(fileName, &info) != 0) {
+        FailForPath(fileName);
         return INVALID_FILE_ATTRIBUTES;
     }
     return S_ISDIR(info.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
