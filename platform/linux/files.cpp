@@ -1,5 +1,6 @@
 #include "files.h"
 
+#include "file_sharing.h"
 #include "win32_errors.h"
 
 #include "platform/errno_errors.h"
@@ -61,6 +62,17 @@ BOOL FailForPath(const char* path)
     return FailWith(Win32ErrorFromErrno(error));
 }
 
+// A handle opened without the access a read or write needs refuses it, as
+// Win32 does, rather than failing as a bad descriptor.
+bool Allows(int fd, int accessMode)
+{
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0)
+        return true; // not open: the call itself reports it
+    const int mode = flags & O_ACCMODE;
+    return mode == O_RDWR || mode == accessMode;
+}
+
 bool Injected(FileOp op)
 {
     DWORD code = 0;
@@ -100,7 +112,7 @@ int OpenRegular(const char* name, int flags)
 
 } // namespace
 
-HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/, LPVOID /*securityAttributes*/,
+HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID /*securityAttributes*/,
                    DWORD creationDisposition, DWORD /*flagsAndAttributes*/, HANDLE /*templateFile*/)
 {
     if (fileName == nullptr) {
@@ -117,6 +129,8 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/, LP
     const int access = OpenFlags(desiredAccess);
     int fd = -1;
     bool existed = false;
+    // Emptied only once the sharing allows the open.
+    bool truncate = false;
     switch (creationDisposition) {
     case CREATE_NEW:
         fd = OpenRegular(fileName, access | O_CREAT | O_EXCL);
@@ -126,14 +140,16 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/, LP
         fd = OpenRegular(fileName, access | O_CREAT | O_EXCL);
         if (fd < 0 && errno == EEXIST) {
             existed = true;
-            fd = OpenRegular(fileName, access | (creationDisposition == CREATE_ALWAYS ? O_TRUNC : 0));
+            fd = OpenRegular(fileName, access);
+            truncate = creationDisposition == CREATE_ALWAYS;
         }
         break;
     case OPEN_EXISTING:
         fd = OpenRegular(fileName, access);
         break;
     case TRUNCATE_EXISTING:
-        fd = OpenRegular(fileName, access | O_TRUNC);
+        fd = OpenRegular(fileName, access);
+        truncate = true;
         break;
     default:
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -141,6 +157,17 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/, LP
     }
     if (fd < 0) {
         FailForPath(fileName);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (!FileSharing::Admit(fd, desiredAccess, shareMode)) {
+        ::close(fd);
+        SetLastError(ERROR_SHARING_VIOLATION);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (truncate && ::ftruncate(fd, 0) != 0) {
+        FailFromErrno();
+        FileSharing::Forget(fd);
+        ::close(fd);
         return INVALID_HANDLE_VALUE;
     }
     SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
@@ -156,6 +183,8 @@ BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, 
         return FailWith(ERROR_INVALID_HANDLE);
     if (buffer == nullptr && bytesToRead > 0)
         return FailWith(ERROR_INVALID_PARAMETER);
+    if (!Allows(fd, O_RDONLY))
+        return FailWith(ERROR_ACCESS_DENIED);
     if (Injected(FileOp::Read))
         return FALSE;
 
@@ -189,6 +218,8 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWri
         return FailWith(ERROR_INVALID_HANDLE);
     if (buffer == nullptr && bytesToWrite > 0)
         return FailWith(ERROR_INVALID_PARAMETER);
+    if (!Allows(fd, O_WRONLY))
+        return FailWith(ERROR_ACCESS_DENIED);
     if (Injected(FileOp::Write))
         return FALSE;
 
@@ -288,6 +319,7 @@ BOOL CloseHandle(HANDLE object)
     const int fd = DescriptorOf(object);
     if (fd < 0)
         return FailWith(ERROR_INVALID_HANDLE);
+    FileSharing::Forget(fd);
     // The descriptor is gone after close() even when it reports EINTR.
     if (::close(fd) != 0 && errno != EINTR)
         return FailFromErrno();
@@ -298,6 +330,8 @@ BOOL DeleteFileA(LPCSTR fileName)
 {
     if (fileName == nullptr)
         return FailWith(ERROR_INVALID_PARAMETER);
+    if (FileSharing::IsOpen(fileName))
+        return FailWith(ERROR_SHARING_VIOLATION);
     if (::unlink(fileName) != 0)
         return FailForPath(fileName);
     return TRUE;
@@ -309,6 +343,10 @@ BOOL MoveFileExA(LPCSTR existingFileName, LPCSTR newFileName, DWORD flags)
         return FailWith(ERROR_INVALID_PARAMETER);
     if (Injected(FileOp::Rename))
         return FALSE;
+    if (FileSharing::IsOpen(existingFileName))
+        return FailWith(ERROR_SHARING_VIOLATION);
+    if ((flags & MOVEFILE_REPLACE_EXISTING) != 0 && FileSharing::IsOpen(newFileName))
+        return FailWith(ERROR_ACCESS_DENIED);
     if ((flags & MOVEFILE_REPLACE_EXISTING) == 0) {
         struct stat info {};
         if (::lstat(newFileName, &info) == 0)
