@@ -18,6 +18,12 @@ constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 28;
 // feed it without end.
 std::optional<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path)
 {
+    // Read on the first message lookup, which must not disturb the caller's
+    // last error (the program may be about to show it).
+    struct KeepLastError {
+        DWORD saved = GetLastError();
+        ~KeepLastError() { SetLastError(saved); }
+    } keep;
     const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
