@@ -12,8 +12,8 @@ class SettingsSaveFailure : public SettingsFolder {
 protected:
     void SetUp() override
     {
-        SKIP_WITHOUT_FAULT_HOOKS();
         SettingsFolder::SetUp();
+        SKIP_WITHOUT_FAULT_HOOKS();
         TSettings older(nullptr);
         Customise(older);
         ASSERT_TRUE(older.Save(path.c_str()));
