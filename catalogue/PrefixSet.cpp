@@ -8,9 +8,12 @@
 
 namespace {
 
-// The system's upper case of every byte (CharUpperBuffA). Two texts of one
-// length that lstrcmpiA finds equal are exactly those whose bytes have the
-// same upper case.
+// Each byte's class under lstrcmpiA: its upper case (CharUpperBuffA), joined
+// with the other bytes the system weighs the same (such as '^' and the
+// modifier circumflex 0x88), named by the class's first member. Two texts of
+// one length that lstrcmpiA finds equal are those whose bytes are in the same
+// classes (but for ß, which weighs as two letters and meets "ss" only across
+// two positions).
 const std::array<unsigned char, 256>& AnsiUpperCase()
 {
     static const std::array<unsigned char, 256> table = [] {
@@ -19,6 +22,14 @@ const std::array<unsigned char, 256>& AnsiUpperCase()
             char c = static_cast<char>(b);
             CharUpperBuffA(&c, 1);
             upper[static_cast<std::size_t>(b)] = static_cast<unsigned char>(c);
+            const char text[2] = {static_cast<char>(b), '\0'};
+            for (int first = 1; first < b; ++first) {
+                const char other[2] = {static_cast<char>(first), '\0'};
+                if (lstrcmpiA(other, text) == 0) {
+                    upper[static_cast<std::size_t>(b)] = upper[static_cast<std::size_t>(first)];
+                    break;
+                }
+            }
         }
         return upper;
     }();

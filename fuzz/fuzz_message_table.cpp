@@ -7,6 +7,7 @@
 #include "FuzzCheck.h"
 
 #include "platform/message_format.h"
+#include "platform/message_from_tables.h"
 #include "platform/message_table.h"
 #include "platform/message_table_set.h"
 #include "platform/pe_image.h"

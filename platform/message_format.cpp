@@ -1,7 +1,7 @@
 #include "message_format.h"
 
 #include "codepage.h"
-#include "win32_errors.h"
+#include "win32.h"
 
 namespace {
 

@@ -4,10 +4,7 @@
 #include "pe_image.h"
 #include "pe_resources.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "win32.h"
 
 namespace {
 
@@ -16,26 +13,31 @@ constexpr std::uint16_t kMessageTableName = 1;
 // Far beyond any real DLL; a larger file is not read into memory.
 constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 28;
 
-// Opened without blocking and read only when it is a regular file, so that a
-// FIFO or a device at the path can neither make the program wait for a
-// writer nor feed it without end.
+// The file layer opens regular files only and never waits, so a FIFO or a
+// device at the path can neither make the program wait for a writer nor
+// feed it without end.
 std::optional<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    // Read on the first message lookup, which must not disturb the caller's
+    // last error (the program may be about to show it).
+    struct KeepLastError {
+        DWORD saved = GetLastError();
+        ~KeepLastError() { SetLastError(saved); }
+    } keep;
+    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    struct stat info {};
-    bool whole = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0
-        && static_cast<std::uint64_t>(info.st_size) <= kLargestFile;
-    std::vector<std::uint8_t> file(whole ? static_cast<std::size_t>(info.st_size) : 0);
+    DWORD sizeHigh = 0;
+    const DWORD size = GetFileSize(handle, &sizeHigh);
+    bool whole = size != INVALID_FILE_SIZE && sizeHigh == 0 && size > 0 && size <= kLargestFile;
+    std::vector<std::uint8_t> file(whole ? size : 0);
     for (std::size_t done = 0; whole && done < file.size();) {
-        const ssize_t got = ::read(fd, file.data() + done, file.size() - done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        whole = got > 0;
-        done += whole ? static_cast<std::size_t>(got) : 0;
+        DWORD got = 0;
+        whole = ReadFile(handle, file.data() + done, static_cast<DWORD>(file.size() - done), &got, nullptr) && got > 0;
+        done += got;
     }
-    ::close(fd);
+    CloseHandle(handle);
     return whole ? std::optional(std::move(file)) : std::nullopt;
 }
 

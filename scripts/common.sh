@@ -21,6 +21,8 @@ TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils c
 
 # cpack's dpkg-shlibdeps and file, and the checks of the package.
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian)
+# The core cross-built for Windows, with GoogleTest from source, run under Wine.
+WINDOWS_TEST_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 # Installs the packages that are not installed yet; does nothing when all are.
 install_packages() {

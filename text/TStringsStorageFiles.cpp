@@ -2,6 +2,7 @@
 // line (or any separator), or a file holding just its block form.
 #include "text/TStringsStorage.h"
 
+#include "platform/text_lines.h"
 #include "platform/win32.h"
 #include "text/FileTransfer.h"
 
@@ -66,7 +67,7 @@ DWORD TStringsStorage::LoadFromTextFile(LPCSTR fileName)
     Clear();
     DWORD code = ERROR_SUCCESS;
     char line[kLineBuffer];
-    while (code == ERROR_SUCCESS && std::fgets(line, kLineBuffer, file) != nullptr) {
+    while (code == ERROR_SUCCESS && ReadTextLine(line, kLineBuffer, file) != nullptr) {
         std::size_t length = std::strlen(line);
         if (length > 0 && IsLineEnd(line[length - 1]))
             --length;

@@ -1,5 +1,7 @@
 #include "scan_support.h"
 
+#include "core/scratch_folder.h"
+
 #include "catalogue/ScanHeader.h"
 
 #include <cstdlib>
@@ -8,10 +10,9 @@
 
 TempFolder::TempFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-catalogue-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
+    path_ = MakeScratchFolder("vantrel-catalogue");
+    if (path_.empty())
         throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
 }
 
 TempFolder::~TempFolder()

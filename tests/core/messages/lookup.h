@@ -2,6 +2,7 @@
 // language, no arguments; over the tables given or the system's own.
 #pragma once
 
+#include "platform/message_from_tables.h"
 #include "platform/message_table_set.h"
 #include "platform/win32.h"
 

@@ -1,5 +1,6 @@
 // Message DLLs on disk made to hurt the reader: block offsets outside the
 // file, and paths that are no regular file. Each gives no messages, quickly.
+#include "core/scratch_folder.h"
 #include "lookup.h"
 #include "pe_fixture.h"
 
@@ -24,9 +25,8 @@ class MessageHostileDll : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-messages-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
+        folder = MakeScratchFolder("vantrel-messages");
+        ASSERT_FALSE(folder.empty());
         path = folder + "/kernelbase.dll";
     }
     void TearDown() override { std::filesystem::remove_all(folder); }

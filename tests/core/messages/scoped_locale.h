@@ -14,20 +14,31 @@ public:
         for (int i = 0; i < 3; ++i) {
             if (const char* old = std::getenv(kNames[i]))
                 saved_[i] = old;
-            setenv(kNames[i], values[i], 1);
+            Set(kNames[i], values[i]);
         }
     }
     ~ScopedLocale()
     {
         for (int i = 0; i < 3; ++i) {
-            if (saved_[i])
-                setenv(kNames[i], saved_[i]->c_str(), 1);
-            else
-                unsetenv(kNames[i]);
+            Set(kNames[i], saved_[i] ? saved_[i]->c_str() : nullptr);
         }
     }
     ScopedLocale(const ScopedLocale&) = delete;
     ScopedLocale& operator=(const ScopedLocale&) = delete;
+
+private:
+    // Null removes the variable (on Windows, so does an empty value).
+    static void Set(const char* name, const char* value)
+    {
+#ifdef _WIN32
+        _putenv_s(name, value ? value : "");
+#else
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+#endif
+    }
 
 private:
     static constexpr const char* kNames[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};

@@ -1,4 +1,4 @@
-#include "platform/ansi_text.h"
+#include "platform/win32.h"
 #include "platform/codepage.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +49,10 @@ TEST(AnsiCompare, IsATotalOrderOverSampleTexts)
     for (const char* x : texts) {
         for (const char* y : texts) {
             EXPECT_EQ(Sign(lstrcmpA(x, y)), -Sign(lstrcmpA(y, x))) << x << " / " << y;
-            EXPECT_EQ(lstrcmpA(x, y) == 0, std::string(x) == y) << x << " / " << y;
+            // ß weighs as "ss"; every other text equals only itself.
+            const bool sharpS = (std::string(x) == "\xDF" && std::string(y) == "ss")
+                || (std::string(x) == "ss" && std::string(y) == "\xDF");
+            EXPECT_EQ(lstrcmpA(x, y) == 0, std::string(x) == y || sharpS) << x << " / " << y;
             for (const char* z : texts) {
                 if (lstrcmpA(x, y) < 0 && lstrcmpA(y, z) < 0) {
                     EXPECT_LT(lstrcmpA(x, z), 0) << x << " / " << y << " / " << z;

@@ -1,6 +1,7 @@
 // Faults injected into every step of a settings load and save in turn: each
 // must fail with its code and leave the record, and any older file, sound.
 #include "settings_support.h"
+#include "core/fault_hooks.h"
 
 #include "settings/SettingsFile.h"
 
@@ -22,6 +23,7 @@ protected:
 
 TEST_F(SettingsLoadFault, EveryReadFailingInTurnChangesNothing)
 {
+    SKIP_WITHOUT_FAULT_HOOKS();
     TSettings clean(nullptr);
     FileFaults::Reset();
     ASSERT_TRUE(SettingsFile::Load(clean, path.c_str()));
@@ -43,6 +45,7 @@ TEST_F(SettingsLoadFault, EveryReadFailingInTurnChangesNothing)
 // never leave a list without its flags, and never half-change the options.
 TEST_F(SettingsLoadFault, EveryAllocationFailingInTurnKeepsListsInStep)
 {
+    SKIP_WITHOUT_FAULT_HOOKS();
     int failures = 0;
     for (int nth = 1;; ++nth) {
         ASSERT_LT(nth, 1000) << "the load never succeeded";

@@ -1,4 +1,5 @@
 #include "settings_support.h"
+#include "core/fault_hooks.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@ protected:
     void SetUp() override
     {
         SettingsFolder::SetUp();
+        SKIP_WITHOUT_FAULT_HOOKS();
         TSettings older(nullptr);
         Customise(older);
         ASSERT_TRUE(older.Save(path.c_str()));

@@ -1,5 +1,7 @@
 #include "settings_support.h"
 
+#include "core/scratch_folder.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -135,9 +137,8 @@ void Customise(TSettings& settings)
 
 void SettingsFolder::SetUp()
 {
-    char pattern[] = "/tmp/vantrel-settings-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder = pattern;
+    folder = MakeScratchFolder("vantrel-settings");
+    ASSERT_FALSE(folder.empty());
     path = folder + "/vantrel.dat";
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/win32.h"
 #include "platform/file_faults.h"
+#include "platform/memory_faults.h"
 #include "settings/TSettings.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include "TempFolder.h"
 
 #include "platform/file_faults.h"
+#include "platform/memory_faults.h"
 #include "platform/win32.h"
 #include "text/TStringsStorage.h"
 

@@ -2,6 +2,7 @@
 // with everything in it when the test ends.
 #pragma once
 
+#include "core/scratch_folder.h"
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,9 +13,7 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-text-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path = pattern;
+        path = MakeScratchFolder("vantrel-text");
     }
     ~TempFolder()
     {

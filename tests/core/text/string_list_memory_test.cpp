@@ -1,4 +1,5 @@
 #include "BlockFileTest.h"
+#include "core/fault_hooks.h"
 
 #include <string>
 #include <vector>
@@ -7,6 +8,11 @@ namespace {
 
 class StringListOutOfMemory : public BlockFileTest {
 protected:
+    void SetUp() override
+    {
+        SKIP_WITHOUT_FAULT_HOOKS();
+        BlockFileTest::SetUp();
+    }
     static void Fill(TStringsStorage& list)
     {
         for (const char* text : {"ERROR_", "E_", "RPC_"})

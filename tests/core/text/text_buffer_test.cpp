@@ -1,3 +1,5 @@
+#include "platform/memory_faults.h"
+#include "core/fault_hooks.h"
 #include "platform/win32.h"
 #include "text/TMyString.h"
 
@@ -191,6 +193,7 @@ TEST(TextBufferSystemMessage, MissingMessageLeavesAnEmptyTextAndTheCode)
 
 class TextBufferOutOfMemory : public ::testing::Test {
 protected:
+    void SetUp() override { SKIP_WITHOUT_FAULT_HOOKS(); }
     void TearDown() override { MemoryFaults::Reset(); }
 };
 

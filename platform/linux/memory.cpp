@@ -1,8 +1,8 @@
 #include "memory.h"
 
+#include "platform/memory_faults.h"
 #include "win32_errors.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -21,15 +21,6 @@ constexpr SIZE_T kHeader = sizeof(BlockHeader);
 // arithmetic below free of overflow.
 constexpr SIZE_T kLargest = SIZE_T(1) << 46;
 
-std::atomic<int> allocations{0};
-std::atomic<int> failAt{0};
-
-bool InjectedFailure()
-{
-    const int call = ++allocations;
-    return failAt != 0 && call == failAt;
-}
-
 BlockHeader* HeaderOf(void* memory)
 {
     return reinterpret_cast<BlockHeader*>(static_cast<char*>(memory) - kHeader);
@@ -43,7 +34,7 @@ void* Fail()
 
 void* Allocate(UINT flags, SIZE_T bytes)
 {
-    if (bytes > kLargest || InjectedFailure())
+    if (bytes > kLargest || MemoryFaults::ShouldFail())
         return Fail();
     void* block = (flags & LMEM_ZEROINIT) ? std::calloc(1, kHeader + bytes) : std::malloc(kHeader + bytes);
     if (block == nullptr)
@@ -59,7 +50,7 @@ void* Reallocate(void* memory, SIZE_T bytes, UINT flags)
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
-    if (bytes > kLargest || InjectedFailure())
+    if (bytes > kLargest || MemoryFaults::ShouldFail())
         return Fail();
     BlockHeader* header = HeaderOf(memory);
     const SIZE_T oldSize = header->size;
@@ -123,18 +114,3 @@ HGLOBAL GlobalFree(HGLOBAL memory)
     Release(memory);
     return nullptr;
 }
-
-namespace MemoryFaults {
-
-void FailNth(int nth)
-{
-    failAt = nth == 0 ? 0 : allocations + nth;
-}
-
-void Reset()
-{
-    failAt = 0;
-    allocations = 0;
-}
-
-} // namespace MemoryFaults

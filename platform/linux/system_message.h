@@ -3,11 +3,6 @@
 
 #include "win32_types.h"
 
-class MessageTableSet;
-
-constexpr DWORD ERROR_NO_WORK_DONE = 1235;
-constexpr DWORD ERROR_RESOURCE_LANG_NOT_FOUND = 1815;
-
 // Supports FORMAT_MESSAGE_FROM_SYSTEM, with or without
 // FORMAT_MESSAGE_ALLOCATE_BUFFER (then buffer is really an LPSTR* that
 // receives a LocalAlloc'ed text, or null on failure) and with or without
@@ -25,7 +20,3 @@ constexpr DWORD ERROR_RESOURCE_LANG_NOT_FOUND = 1815;
 // ERROR_INSUFFICIENT_BUFFER when size is too small for the text and its zero.
 DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPSTR buffer, DWORD size,
                      void* arguments);
-
-// FormatMessageA over the given tables instead of the system's.
-DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD messageId, DWORD languageId,
-                              LPSTR buffer, DWORD size);

@@ -1,6 +1,8 @@
-#include "file_access.h"
+#include "platform/file_access.h"
 
 #include "win32_errors.h"
+
+#include "platform/errno_errors.h"
 
 #include <cerrno>
 #include <sys/stat.h>

@@ -1,12 +1,16 @@
 #include "files.h"
 
-#include "file_faults.h"
+#include "file_sharing.h"
 #include "win32_errors.h"
+
+#include "platform/errno_errors.h"
+#include "platform/file_faults.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,6 +40,37 @@ BOOL FailWith(DWORD code)
 BOOL FailFromErrno()
 {
     return FailWith(Win32ErrorFromErrno(errno));
+}
+
+bool FolderExists(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Win32 tells a missing file (ERROR_FILE_NOT_FOUND) from a missing folder on
+// the way to it (ERROR_PATH_NOT_FOUND), where POSIX says ENOENT for both.
+BOOL FailForPath(const char* path)
+{
+    const int error = errno;
+    if (error == ENOENT) {
+        std::string parent(path);
+        const std::size_t slash = parent.find_last_of('/');
+        if (slash != std::string::npos && !FolderExists(parent.substr(0, slash == 0 ? 1 : slash)))
+            return FailWith(ERROR_PATH_NOT_FOUND);
+    }
+    return FailWith(Win32ErrorFromErrno(error));
+}
+
+// A handle opened without the access a read or write needs refuses it, as
+// Win32 does, rather than failing as a bad descriptor.
+bool Allows(int fd, int accessMode)
+{
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0)
+        return true; // not open: the call itself reports it
+    const int mode = flags & O_ACCMODE;
+    return mode == O_RDWR || mode == accessMode;
 }
 
 bool Injected(FileOp op)
@@ -77,7 +112,7 @@ int OpenRegular(const char* name, int flags)
 
 } // namespace
 
-HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/, LPVOID /*securityAttributes*/,
+HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID /*securityAttributes*/,
                    DWORD creationDisposition, DWORD /*flagsAndAttributes*/, HANDLE /*templateFile*/)
 {
     if (fileName == nullptr) {
@@ -94,6 +129,8 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/, LP
     const int access = OpenFlags(desiredAccess);
     int fd = -1;
     bool existed = false;
+    // Emptied only once the sharing allows the open.
+    bool truncate = false;
     switch (creationDisposition) {
     case CREATE_NEW:
         fd = OpenRegular(fileName, access | O_CREAT | O_EXCL);
@@ -103,21 +140,34 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD /*shareMode*/, LP
         fd = OpenRegular(fileName, access | O_CREAT | O_EXCL);
         if (fd < 0 && errno == EEXIST) {
             existed = true;
-            fd = OpenRegular(fileName, access | (creationDisposition == CREATE_ALWAYS ? O_TRUNC : 0));
+            fd = OpenRegular(fileName, access);
+            truncate = creationDisposition == CREATE_ALWAYS;
         }
         break;
     case OPEN_EXISTING:
         fd = OpenRegular(fileName, access);
         break;
     case TRUNCATE_EXISTING:
-        fd = OpenRegular(fileName, access | O_TRUNC);
+        fd = OpenRegular(fileName, access);
+        truncate = true;
         break;
     default:
         SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
     }
     if (fd < 0) {
+        FailForPath(fileName);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (!FileSharing::Admit(fd, desiredAccess, shareMode)) {
+        ::close(fd);
+        SetLastError(ERROR_SHARING_VIOLATION);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (truncate && ::ftruncate(fd, 0) != 0) {
         FailFromErrno();
+        FileSharing::Forget(fd);
+        ::close(fd);
         return INVALID_HANDLE_VALUE;
     }
     SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
@@ -133,6 +183,8 @@ BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, 
         return FailWith(ERROR_INVALID_HANDLE);
     if (buffer == nullptr && bytesToRead > 0)
         return FailWith(ERROR_INVALID_PARAMETER);
+    if (!Allows(fd, O_RDONLY))
+        return FailWith(ERROR_ACCESS_DENIED);
     if (Injected(FileOp::Read))
         return FALSE;
 
@@ -166,6 +218,8 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWri
         return FailWith(ERROR_INVALID_HANDLE);
     if (buffer == nullptr && bytesToWrite > 0)
         return FailWith(ERROR_INVALID_PARAMETER);
+    if (!Allows(fd, O_WRONLY))
+        return FailWith(ERROR_ACCESS_DENIED);
     DWORD faultCode = ERROR_SUCCESS;
     bool partly = false;
     const bool faulty = FileFaults::ShouldFail(FileOp::Write, &faultCode, &partly);
@@ -269,6 +323,7 @@ BOOL CloseHandle(HANDLE object)
     const int fd = DescriptorOf(object);
     if (fd < 0)
         return FailWith(ERROR_INVALID_HANDLE);
+    FileSharing::Forget(fd);
     // The descriptor is gone after close() even when it reports EINTR.
     if (::close(fd) != 0 && errno != EINTR)
         return FailFromErrno();
@@ -279,8 +334,10 @@ BOOL DeleteFileA(LPCSTR fileName)
 {
     if (fileName == nullptr)
         return FailWith(ERROR_INVALID_PARAMETER);
+    if (FileSharing::IsOpen(fileName))
+        return FailWith(ERROR_SHARING_VIOLATION);
     if (::unlink(fileName) != 0)
-        return FailFromErrno();
+        return FailForPath(fileName);
     return TRUE;
 }
 
@@ -290,21 +347,33 @@ BOOL MoveFileExA(LPCSTR existingFileName, LPCSTR newFileName, DWORD flags)
         return FailWith(ERROR_INVALID_PARAMETER);
     if (Injected(FileOp::Rename))
         return FALSE;
+    if (FileSharing::IsOpen(existingFileName))
+        return FailWith(ERROR_SHARING_VIOLATION);
+    if ((flags & MOVEFILE_REPLACE_EXISTING) != 0 && FileSharing::IsOpen(newFileName))
+        return FailWith(ERROR_ACCESS_DENIED);
     if ((flags & MOVEFILE_REPLACE_EXISTING) == 0) {
         struct stat info {};
         if (::lstat(newFileName, &info) == 0)
             return FailWith(ERROR_ALREADY_EXISTS);
     }
-    if (::rename(existingFileName, newFileName) != 0)
-        return FailFromErrno();
+    if (::rename(existingFileName, newFileName) != 0) {
+        struct stat info {};
+        if (errno == ENOENT && ::lstat(existingFileName, &info) == 0)
+            return FailWith(ERROR_PATH_NOT_FOUND); // the new name's folder is missing
+        return FailForPath(existingFileName);
+    }
     return TRUE;
 }
 
 DWORD GetFileAttributesA(LPCSTR fileName)
 {
     struct stat info {};
-    if (fileName == nullptr || ::stat(fileName, &info) != 0) {
-        SetLastError(fileName == nullptr ? ERROR_INVALID_PARAMETER : Win32ErrorFromErrno(errno));
+    if (fileName == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    if (::stat(fileName, &info) != 0) {
+        FailForPath(fileName);
         return INVALID_FILE_ATTRIBUTES;
     }
     return S_ISDIR(info.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
@@ -316,7 +385,7 @@ DWORD GetFileSize(HANDLE file, LPDWORD fileSizeHigh)
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0) {
         SetLastError(fd < 0 ? ERROR_INVALID_HANDLE : Win32ErrorFromErrno(errno));
-        return 0xFFFFFFFFu;
+        return INVALID_FILE_SIZE;
     }
     const auto size = static_cast<std::uint64_t>(info.st_size);
     if (fileSizeHigh != nullptr)

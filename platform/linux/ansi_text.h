@@ -3,10 +3,12 @@
 
 #include "win32_types.h"
 
-// Linguistic comparison: letters compare alphabetically first (accents and
-// case set aside), then by accent, then lower case before upper case.
-// lstrcmpA gives 0 only for identical texts; lstrcmpiA only for texts that
-// are identical but for case. A null text sorts before every other text.
+// Linguistic comparison, in Win32's order of the code page: symbols, then
+// digits, then letters; letters compare alphabetically first (accents and
+// case set aside), then by accent, then lower case before upper case; ß
+// weighs as "ss". lstrcmpA gives 0 only for texts of equal weight (identical
+// but for ß/ss and ^/0x88); lstrcmpiA also for texts that differ only in case.
+// A null text sorts before every other text.
 int lstrcmpA(LPCSTR first, LPCSTR second);
 int lstrcmpiA(LPCSTR first, LPCSTR second);
 int lstrlenA(LPCSTR text);

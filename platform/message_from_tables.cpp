@@ -1,12 +1,9 @@
-#include "system_message.h"
+#include "message_from_tables.h"
 
 #include "codepage.h"
-#include "memory.h"
 #include "message_format.h"
 #include "message_language.h"
-#include "message_system_tables.h"
 #include "message_table_set.h"
-#include "win32_errors.h"
 
 #include <algorithm>
 #include <cstring>
@@ -104,12 +101,4 @@ DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD 
     }
     std::memcpy(target, formatted.text.c_str(), needed);
     return static_cast<DWORD>(formatted.text.size());
-}
-
-// The source names a string or a module, neither of which is provided; the
-// arguments are never read (see the header).
-DWORD FormatMessageA(DWORD flags, LPCVOID /*source*/, DWORD messageId, DWORD languageId, LPSTR buffer, DWORD size,
-                     void* /*arguments*/)
-{
-    return FormatMessageFromTables(SystemMessageTables(), flags, messageId, languageId, buffer, size);
 }

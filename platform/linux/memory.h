@@ -12,10 +12,3 @@ SIZE_T LocalSize(HLOCAL memory);
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 HGLOBAL GlobalReAlloc(HGLOBAL memory, SIZE_T bytes, UINT flags);
 HGLOBAL GlobalFree(HGLOBAL memory);
-
-// Test hook: the nth allocation or reallocation from now (1-based) fails as
-// if the heap were exhausted. 0 disarms it.
-namespace MemoryFaults {
-void FailNth(int nth);
-void Reset();
-} // namespace MemoryFaults

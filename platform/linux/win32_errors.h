@@ -37,6 +37,7 @@ constexpr DWORD ERROR_FILENAME_EXCED_RANGE = 206;
 constexpr DWORD ERROR_NO_MORE_ITEMS = 259;
 constexpr DWORD ERROR_MR_MID_NOT_FOUND = 317;
 constexpr DWORD ERROR_ARITHMETIC_OVERFLOW = 534;
+constexpr DWORD ERROR_RESOURCE_LANG_NOT_FOUND = 1815;
 constexpr DWORD ERROR_CANT_RESOLVE_FILENAME = 1921;
 constexpr DWORD ERROR_REVISION_MISMATCH = 1306;
 constexpr DWORD ERROR_FILE_CORRUPT = 1392;
@@ -45,7 +46,3 @@ constexpr DWORD RPC_X_NULL_REF_POINTER = 1780;
 
 DWORD GetLastError();
 void SetLastError(DWORD code);
-
-// The Win32 code that stands for a C library errno value, as the system
-// would report the same failure.
-DWORD Win32ErrorFromErrno(int error);

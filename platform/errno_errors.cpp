@@ -1,20 +1,8 @@
-#include "win32_errors.h"
+#include "errno_errors.h"
+
+#include "win32.h"
 
 #include <cerrno>
-
-namespace {
-thread_local DWORD lastError = ERROR_SUCCESS;
-}
-
-DWORD GetLastError()
-{
-    return lastError;
-}
-
-void SetLastError(DWORD code)
-{
-    lastError = code;
-}
 
 DWORD Win32ErrorFromErrno(int error)
 {
@@ -32,8 +20,10 @@ DWORD Win32ErrorFromErrno(int error)
     case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
     case EEXIST: return ERROR_FILE_EXISTS;
     case EINVAL: return ERROR_INVALID_PARAMETER;
-    case ENOSPC:
+    case ENOSPC: return ERROR_DISK_FULL;
+#ifdef EDQUOT // not in the Windows C runtime
     case EDQUOT: return ERROR_DISK_FULL;
+#endif
     case ENAMETOOLONG: return ERROR_FILENAME_EXCED_RANGE;
     case ELOOP: return ERROR_CANT_RESOLVE_FILENAME;
     case EBUSY:

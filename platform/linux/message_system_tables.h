@@ -1,7 +1,7 @@
 // The system's message table on Linux: the one in Wine's kernelbase.dll.
 #pragma once
 
-#include "message_table_set.h"
+#include "platform/message_table_set.h"
 
 #include <span>
 

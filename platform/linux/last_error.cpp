@@ -1,0 +1,15 @@
+#include "win32_errors.h"
+
+namespace {
+thread_local DWORD lastError = ERROR_SUCCESS;
+}
+
+DWORD GetLastError()
+{
+    return lastError;
+}
+
+void SetLastError(DWORD code)
+{
+    lastError = code;
+}
