@@ -1,4 +1,4 @@
-set(VANTREL_CORE_DIRS platform text settings catalogue output)
+set(VANTREL_CORE_DIRS platform text settings catalogue output lookup)
 set(VANTREL_CORE_SOURCES)
 foreach(dir IN LISTS VANTREL_CORE_DIRS)
   file(GLOB dir_sources CONFIGURE_DEPENDS

@@ -91,3 +91,17 @@ DWORD FormatMessageA(DWORD flags, LPCVOID /*source*/, DWORD messageId, DWORD lan
 {
     return FormatMessageFromTables(SystemMessageTables(), flags, messageId, languageId, buffer, size);
 }
+
+std::string MessageUtf8FromTables(const MessageTableSet& tables, DWORD messageId)
+{
+    const MessageTable* table = tables.Empty() ? nullptr : TableForLanguage(tables, LANG_USER_DEFAULT);
+    const std::u16string* message = table != nullptr ? FindMessage(*table, messageId) : nullptr;
+    if (message == nullptr)
+        return {};
+    return FormatMessageTextUtf8(*message, false).text;
+}
+
+std::string SystemMessageUtf8(DWORD messageId)
+{
+    return MessageUtf8FromTables(SystemMessageTables(), messageId);
+}

@@ -3,6 +3,8 @@
 
 #include "win32_types.h"
 
+#include <string>
+
 class MessageTableSet;
 
 constexpr DWORD ERROR_NO_WORK_DONE = 1235;
@@ -29,3 +31,10 @@ DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languag
 // FormatMessageA over the given tables instead of the system's.
 DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD messageId, DWORD languageId,
                               LPSTR buffer, DWORD size);
+
+// The message FormatMessageA gives for messageId from the system's table in
+// the user's language (0x400, with the same fallbacks), but in UTF-8 straight
+// from the table's Unicode text, so no character is lost. Empty when
+// FormatMessageA would fail.
+std::string SystemMessageUtf8(DWORD messageId);
+std::string MessageUtf8FromTables(const MessageTableSet& tables, DWORD messageId);

@@ -7,8 +7,9 @@ fail() {
 }
 
 # The Debian packages a build needs, and the ones the tests need on top.
+# nlohmann-json3-dev writes vantrel-lookup's --json output.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
-                libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
+                libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation nlohmann-json3-dev)
 # Wine's kernelbase.dll carries the system message table the program shows.
 RUN_PACKAGES=(libwine)
 # clang and its runtime build the fuzz targets.
