@@ -149,8 +149,9 @@ TEST_F(Lookup, ExitStatuses)
         for (const std::string& arg : c.Args)
             args += arg + " ";
         EXPECT_EQ(run.Status, c.Status) << args << run.Err;
-        if (c.Status == kLookupFailed)
+        if (c.Status == kLookupFailed) {
             EXPECT_NE(run.Err.find("--help"), std::string::npos) << args;
+        }
     }
     EXPECT_EQ(RunWith({"--help"}, places).Status, kLookupFound);
     EXPECT_EQ(RunWith({"--version"}, places).Status, kLookupFound);

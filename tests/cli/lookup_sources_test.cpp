@@ -47,7 +47,7 @@ TEST_F(LookupSettings, SelectionOfTheSettingsFileIsRead)
     EXPECT_EQ(run.Status, kLookupFound) << run.Err;
     EXPECT_EQ(run.Err, "");
     EXPECT_NE(run.Out.find("MY_CODE"), std::string::npos);
-    EXPECT_EQ(RunWith({"5"}, places).Status, kLookupNotFound) << "ERROR_ is not selected";
+    EXPECT_EQ(RunWith({"ERROR_ACCESS_DENIED"}, places).Status, kLookupNotFound) << "ERROR_ is not selected";
     EXPECT_EQ(ReadBytes(places.SettingsFile), before) << "never written";
 }
 
