@@ -17,7 +17,7 @@ LookupPlaces InstalledLookupPlaces()
     char path[kPathBufferSize];
     const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     std::string folder(path, length < sizeof path ? length : 0);
-    const std::size_t slash = folder.find_last_of('/');
+    const std::size_t slash = folder.find_last_of("/\\");
     folder.resize(slash == std::string::npos ? 0 : slash);
     return LookupPlaces{(folder.empty() ? std::string(".") : folder) + "/vantrel.dat",
                         "/usr/share/mingw-w64/include/winerror.h"};
