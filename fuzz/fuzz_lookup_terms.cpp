@@ -15,6 +15,7 @@
 #include "lookup/CodeIndex.h"
 #include "lookup/CodeParts.h"
 #include "lookup/LookupTerm.h"
+#include "platform/win32.h"
 #include "text/TStringsStorage.h"
 
 #include <string>
