@@ -1,6 +1,8 @@
 #include "system_message.h"
 
+#include "mapped_file.h"
 #include "memory.h"
+#include "message_image_lookup.h"
 #include "message_format.h"
 #include "message_language.h"
 #include "message_system_tables.h"
@@ -18,6 +20,8 @@ constexpr DWORD kUnsupportedFlags =
     FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_MAX_WIDTH_MASK;
 constexpr DWORD kWin32HResultMask = 0xFFFF0000u;
 constexpr DWORD kWin32HResult = 0x80070000u; // HRESULT_FROM_WIN32
+// Far beyond any real DLL, as MessageTableSet::FromFile bounds it.
+constexpr std::uint64_t kLargestDll = std::uint64_t(1) << 28;
 
 DWORD Fail(DWORD error)
 {
@@ -92,16 +96,22 @@ DWORD FormatMessageA(DWORD flags, LPCVOID /*source*/, DWORD messageId, DWORD lan
     return FormatMessageFromTables(SystemMessageTables(), flags, messageId, languageId, buffer, size);
 }
 
-std::string MessageUtf8FromTables(const MessageTableSet& tables, DWORD messageId)
+std::optional<std::string> MessageUtf8FromImage(std::span<const std::uint8_t> file, DWORD messageId)
 {
-    const MessageTable* table = tables.Empty() ? nullptr : TableForLanguage(tables, LANG_USER_DEFAULT);
-    const std::u16string* message = table != nullptr ? FindMessage(*table, messageId) : nullptr;
-    if (message == nullptr)
-        return {};
-    return FormatMessageTextUtf8(*message, false).text;
+    const ImageMessage found = FindMessageInImage(file, UserLanguageFromEnvironment(), messageId);
+    if (!found.HasTables)
+        return std::nullopt;
+    return found.Text ? FormatMessageTextUtf8(*found.Text, false).text : std::string();
 }
 
 std::string SystemMessageUtf8(DWORD messageId)
 {
-    return MessageUtf8FromTables(SystemMessageTables(), messageId);
+    for (const char* path : SystemMessageDllPaths()) {
+        const auto file = MappedFile::Open(path, kLargestDll);
+        if (!file)
+            continue;
+        if (auto text = MessageUtf8FromImage(file->Bytes(), messageId))
+            return std::move(*text);
+    }
+    return {};
 }

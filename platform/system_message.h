@@ -3,6 +3,9 @@
 
 #include "win32_types.h"
 
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 
 class MessageTableSet;
@@ -35,6 +38,8 @@ DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD 
 // The message FormatMessageA gives for messageId from the system's table in
 // the user's language (0x400, with the same fallbacks), but in UTF-8 straight
 // from the table's Unicode text, so no character is lost. Empty when
-// FormatMessageA would fail.
+// FormatMessageA would fail. Reads the one message from the DLL without
+// building the tables: for a program that looks up a few messages and ends.
 std::string SystemMessageUtf8(DWORD messageId);
-std::string MessageUtf8FromTables(const MessageTableSet& tables, DWORD messageId);
+// The same from the DLL's bytes; nothing when they hold no usable table.
+std::optional<std::string> MessageUtf8FromImage(std::span<const std::uint8_t> file, DWORD messageId);
