@@ -58,10 +58,11 @@ TEST(MessageUtf8, OneMessageFromTheImageIsTheTablesMessage)
         GTEST_SKIP() << "no kernelbase.dll with a message table on this machine";
     std::optional<MappedFile> mapped;
     for (const char* path : SystemMessageDllPaths()) {
-        mapped = MappedFile::Open(path, std::uint64_t(1) << 28);
-        if (mapped && !MessageTableSet::FromImage(mapped->Bytes()).Empty())
+        std::optional<MappedFile> candidate = MappedFile::Open(path, std::uint64_t(1) << 28);
+        if (candidate && !MessageTableSet::FromImage(candidate->Bytes()).Empty()) {
+            mapped.emplace(std::move(*candidate));
             break;
-        mapped.reset();
+        }
     }
     ASSERT_TRUE(mapped);
     const std::span<const std::uint8_t> dll = mapped->Bytes();
@@ -77,8 +78,9 @@ TEST(MessageUtf8, OneMessageFromTheImageIsTheTablesMessage)
             if (expected == nullptr && (id & 0xFFFF0000u) == 0x80070000u)
                 expected = table->Find(id & 0xFFFFu);
             ASSERT_EQ(found.Text.has_value(), expected != nullptr) << locale << " " << id;
-            if (expected != nullptr)
+            if (expected != nullptr) {
                 EXPECT_TRUE(*found.Text == *expected) << locale << " " << id;
+            }
         }
     }
 }
