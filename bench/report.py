@@ -8,6 +8,7 @@ and cat are judged on processor time, which other programs on a shared
 machine do not inflate; every other target on real time."""
 
 import json
+import re
 import os
 import sys
 
@@ -24,7 +25,7 @@ def load(folder):
             continue  # a program that failed half-way; its failure is listed
         for b in data.get("benchmarks", []):
             key = b.get("run_name", b["name"]).removesuffix("/manual_time")
-            key = key.removesuffix("/iterations:1")
+            key = re.sub(r"/iterations:\d+$", "", key)
             if b.get("run_type") == "aggregate" and b.get("aggregate_name") != "median":
                 continue
             results[key] = b
