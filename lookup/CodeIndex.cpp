@@ -51,12 +51,14 @@ std::string Upper(std::string text)
 
 CodeIndex::CodeIndex(const CodeTable& rows, const PrefixSet& prefixes)
 {
+    for (std::size_t h = 0; h < rows.HeaderCount(); ++h)
+        headers_.push_back(rows.HeaderPath(static_cast<std::uint32_t>(h)));
     std::vector<Place> places;
     definitions_.reserve(rows.Count());
     places.reserve(rows.Count());
     for (std::size_t i = 0; i < rows.Count(); ++i) {
         const CodeRecord& row = rows[i];
-        definitions_.push_back(Definition{std::string(row.Name, row.NameLength), rows.HeaderPath(row.Header),
+        definitions_.push_back(Definition{std::string(row.Name, row.NameLength), headers_[row.Header],
                                           row.Line, row.Value, {}, false});
         places.push_back({row.Header, row.Line});
     }
@@ -98,7 +100,7 @@ void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std
             }
             const DWORD value = it->FromWin32 ? HResultFromWin32(target->second) : target->second;
             known.emplace(it->Name, value);
-            definitions_.push_back(Definition{it->Name, rows.HeaderPath(it->Header), it->Line, value, it->Target,
+            definitions_.push_back(Definition{it->Name, headers_[it->Header], it->Line, value, it->Target,
                                               it->FromWin32});
             places.push_back({it->Header, it->Line});
             it = pending.erase(it);

@@ -16,7 +16,7 @@ class PrefixSet;
 
 struct Definition {
     std::string Name;
-    std::string Header;
+    std::string_view Header; // the index's own copy of the path
     std::uint64_t Line = 0;
     DWORD Value = 0;
     // For a define that names another code: that name, and whether the value
@@ -33,6 +33,8 @@ public:
     // the same prefixes, that name a code whose value is known. A header
     // that cannot be read again adds no such defines.
     CodeIndex(const CodeTable& rows, const PrefixSet& prefixes);
+    CodeIndex(const CodeIndex&) = delete;
+    CodeIndex& operator=(const CodeIndex&) = delete;
 
     const std::vector<Definition>& All() const { return definitions_; }
     // In header and line order, each time.
@@ -49,5 +51,6 @@ private:
     };
     void AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std::vector<Place>& places);
 
+    std::vector<std::string> headers_;
     std::vector<Definition> definitions_;
 };
