@@ -11,6 +11,6 @@ add_executable(vantrel-lookup ${CMAKE_SOURCE_DIR}/cli/main.cpp)
 target_link_libraries(vantrel-lookup PRIVATE vantrel_cli vantrel_warnings)
 # A lookup is a whole short process: the C++ library linked in saves the
 # dynamic loader a third of the program's start-up.
-if(NOT VANTREL_SANITIZE AND NOT VANTREL_FUZZ)
+if(NOT VANTREL_SANITIZE)
   target_link_options(vantrel-lookup PRIVATE -static-libstdc++ -static-libgcc)
 endif()
