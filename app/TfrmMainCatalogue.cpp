@@ -2,8 +2,9 @@
 // a clicked column, and the code list's popup menu.
 #include "app/TfrmMain.h"
 
-#include "catalogue/ScanHeader.h"
+#include "catalogue/LoadCodes.h"
 #include "dialogs/SettingsDialogLink.h"
+#include "output/LoadFailureMessage.h"
 #include "platform/win32.h"
 #include "settings/TSettings.h"
 #include "widgets/CodeListModel.h"
@@ -16,10 +17,8 @@
 #include <QApplication>
 #include <QMenu>
 
-#include <cstddef>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -57,22 +56,6 @@ private:
     bool shown = false;
 };
 
-bool AnySelected(const TStringsStorage& list, const BYTE* selected)
-{
-    for (LONG i = 0; i < list.Count(); ++i) {
-        if (selected[i] != 0)
-            return true;
-    }
-    return false;
-}
-
-// A folder at the path is no header.
-bool IsExistingFile(LPCSTR path)
-{
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 } // namespace
 
 void TfrmMain::cmdLoadClick()
@@ -80,18 +63,16 @@ void TfrmMain::cmdLoadClick()
     HourglassCursor hourglass;
     Codes->Clear();
     const TSettings::tagErrorsOptions& lists = Settings->ErrorsOptions;
+    LoadedCodes loaded = LoadCodes({lists.Headers, lists.HeaderSelected, lists.Prefixes, lists.PrefixSelected},
+                                   [&](const FailedHeader& failed) {
+                                       hourglass.Warn(this, LoadFailureMessage(failed), nullptr);
+                                   });
 
-    const char* refusal = nullptr;
-    const char* refusalCaption = nullptr;
-    if (!AnySelected(lists.Headers, lists.HeaderSelected)) {
-        refusal = "Your must select headers to load. Use \"Options\" (F7).";
-        refusalCaption = "No headers to load";
-    } else if (!AnySelected(lists.Prefixes, lists.PrefixSelected)) {
-        refusal = "Your must select prefixes to load. Use \"Options\" (F7)";
-        refusalCaption = "No prefixes to load";
-    }
-    if (refusal != nullptr) {
-        hourglass.Warn(this, refusal, refusalCaption);
+    if (loaded.Refusal != LoadRefusal::None) {
+        if (loaded.Refusal == LoadRefusal::NoHeaders)
+            hourglass.Warn(this, "Your must select headers to load. Use \"Options\" (F7).", "No headers to load");
+        else
+            hourglass.Warn(this, "Your must select prefixes to load. Use \"Options\" (F7)", "No prefixes to load");
         hourglass.Release();
         OnControlChange();
         if (settingsDialog != nullptr)
@@ -100,29 +81,10 @@ void TfrmMain::cmdLoadClick()
         return;
     }
 
-    // The rows are gathered first and shown in one batch: a list that took
-    // them one by one would redraw tens of thousands of times. They stay in
-    // the compact table the scan fills.
-    CodeTable rows;
-    int loaded = 0;
-    for (LONG i = 0; i < lists.Headers.Count(); ++i) {
-        if (lists.HeaderSelected[i] == 0)
-            continue;
-        const std::string path = lists.Headers.Text(i);
-        if (!IsExistingFile(path.c_str())) {
-            hourglass.Warn(this, "Header file not found : \"" + path + "\". Check settings (F7)", nullptr);
-            continue;
-        }
-        // A failed header, memory running out included, adds no rows.
-        if (ScanHeader(path.c_str(), lists.Prefixes, lists.PrefixSelected, rows) == 0) {
-            ++loaded;
-            continue;
-        }
-        hourglass.Warn(this, "Unable to load header file : \"" + path + "\"", nullptr);
-    }
-    Codes->SetLoadedRows(std::move(rows));
-
-    StatusBar1->SetPanelText(2, QString::number(loaded));
+    // The rows were gathered first and are shown in one batch: a list that
+    // took them one by one would redraw tens of thousands of times.
+    Codes->SetLoadedRows(std::move(loaded.Rows));
+    StatusBar1->SetPanelText(2, QString::number(loaded.LoadedHeaders));
     StatusBar1->SetPanelText(4, QString::number(Codes->Count()));
     hourglass.Release();
     OnControlChange();

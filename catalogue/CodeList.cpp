@@ -96,6 +96,15 @@ std::int64_t CodeList::SortKey(std::size_t i, int subItem) const
     }
 }
 
+DWORD CodeList::Value(std::size_t i) const
+{
+    if (IsWhole(i)) {
+        const CodeEntry& row = WholeRow(i);
+        return ValueOfCodeTexts(row.Code(), row.Severity());
+    }
+    return table[rows[i]].Value;
+}
+
 int CodeList::ImageIndex(std::size_t i) const
 {
     if (IsWhole(i))

@@ -44,6 +44,8 @@ public:
     // The number CompareCodeRows would read from sub-item subItem.
     std::int64_t SortKey(std::size_t i, int subItem) const;
     int ImageIndex(std::size_t i) const;
+    // The code's 32-bit value.
+    DWORD Value(std::size_t i) const;
 
     void Assign(CodeTable table);
     void Assign(std::vector<CodeEntry> entries);

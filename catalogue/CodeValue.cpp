@@ -40,3 +40,34 @@ DecodedCode DecodeCodeValue(DWORD value)
     return DecodedCode{std::string(CodeText(value, digits)), FacilityName(FacilityNumber(value)),
                        severe ? "1" : "0", severe ? 2 : 1};
 }
+
+std::optional<DWORD> ReadHexCode(std::string_view text)
+{
+    if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
+        return std::nullopt;
+    DWORD value = 0;
+    for (const char c : text.substr(2)) {
+        DWORD digit = 0;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<DWORD>(c - '0');
+        else if (c >= 'a' && c <= 'f')
+            digit = static_cast<DWORD>(c - 'a' + 10);
+        else if (c >= 'A' && c <= 'F')
+            digit = static_cast<DWORD>(c - 'A' + 10);
+        else
+            return std::nullopt;
+        value = value * 16u + digit;
+    }
+    return value;
+}
+
+DWORD ValueOfCodeTexts(std::string_view code, std::string_view severity)
+{
+    // "-2147483648" reads as its digits negated, which is the same value.
+    DWORD magnitude = 0;
+    for (const char c : code) {
+        if (c >= '0' && c <= '9')
+            magnitude = magnitude * 10u + static_cast<DWORD>(c - '0');
+    }
+    return severity == "1" ? 0u - magnitude : magnitude;
+}

@@ -4,6 +4,7 @@
 #include "platform/win32_types.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,3 +36,11 @@ inline bool IsSevere(DWORD value)
 {
     return (value & 0x80000000u) != 0;
 }
+
+// A text of "0x" or "0X" and hexadecimal digits only, as a code is copied
+// from a log; digits past 32 bits wrap. Nothing for any other text.
+std::optional<DWORD> ReadHexCode(std::string_view text);
+
+// The value of a row from its Code and Severity texts: Code negated in 32
+// bits when Severity is "1".
+DWORD ValueOfCodeTexts(std::string_view code, std::string_view severity);

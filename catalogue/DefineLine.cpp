@@ -86,7 +86,7 @@ bool FindNumber(const char* from, const char* to, DWORD& value)
     return false;
 }
 
-bool ParseDefineLine(const char* text, std::size_t length, const PrefixSet& prefixes, DefinedCode& code)
+bool ParseDefineName(const char* text, std::size_t length, const PrefixSet& prefixes, std::string_view& name)
 {
     const char* end = text + length;
     const char* p = SkipSpaces(text, end);
@@ -103,9 +103,18 @@ bool ParseDefineLine(const char* text, std::size_t length, const PrefixSet& pref
 
     // A line end does not end the name, so a name with nothing after it
     // takes the LF along and finds no value.
-    const char* nameEnd = FindSpaceTabOrNul(p, end);
-    if (!FindNumber(nameEnd, end, code.Value))
+    name = std::string_view(p, static_cast<std::size_t>(FindSpaceTabOrNul(p, end) - p));
+    return true;
+}
+
+bool ParseDefineLine(const char* text, std::size_t length, const PrefixSet& prefixes, DefinedCode& code)
+{
+    std::string_view name;
+    if (!ParseDefineName(text, length, prefixes, name))
         return false;
-    code.Name = std::string_view(p, static_cast<std::size_t>(nameEnd - p));
+    const char* nameEnd = name.data() + name.size();
+    if (!FindNumber(nameEnd, text + length, code.Value))
+        return false;
+    code.Name = name;
     return true;
 }

@@ -14,6 +14,11 @@ struct DefinedCode {
     DWORD Value;
 };
 
+// The name of a line  #define NAME ...  whose NAME begins with a selected
+// prefix, pointing into the line; it ends at a space, a TAB or a NUL. False
+// for any other line.
+bool ParseDefineName(const char* text, std::size_t length, const PrefixSet& prefixes, std::string_view& name);
+
 // text holds length characters of one line as read, its LF included. True
 // when the line declares a code; the preprocessor is not imitated, so the
 // value is simply the first number after the name.

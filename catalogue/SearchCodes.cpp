@@ -1,5 +1,7 @@
 #include "SearchCodes.h"
 
+#include "CodeValue.h"
+
 #include "platform/win32.h"
 
 namespace {
@@ -67,10 +69,11 @@ private:
     std::size_t left_ = 0;
 };
 
-// The search over count rows whose searched text textOf(row, scratch) gives.
-template <class TextOf>
-SearchResult Search(std::size_t count, const TextOf& textOf, std::optional<std::size_t> focused,
-                    const SearchSettings& settings)
+// The search over count rows whose searched text textOf(row, scratch) gives,
+// and whose value valueOf(row) gives for a search by a hexadecimal code.
+template <class TextOf, class ValueOf>
+SearchResult Search(std::size_t count, const TextOf& textOf, const ValueOf& valueOf,
+                    std::optional<std::size_t> focused, const SearchSettings& settings)
 {
     if (count == 0)
         return Refusal("You must load Error codes first", "List is Empty");
@@ -81,10 +84,18 @@ SearchResult Search(std::size_t count, const TextOf& textOf, std::optional<std::
     if (!settings.CaseSensitive)
         UpperCase(key);
 
+    // A code copied from a log, 0x80070005, finds the row with that value.
+    const std::optional<DWORD> hexCode = settings.ByMnemonic ? std::nullopt : ReadHexCode(settings.Text);
+
     Candidates candidates(count, focused, settings.Direction);
     FieldDigits digits;
     std::string upper;
     for (std::size_t row = 0; candidates.Next(row);) {
+        if (hexCode) {
+            if (valueOf(row) == *hexCode)
+                return SearchResult{row, {}, {}, SearchMessageIcon::Information};
+            continue;
+        }
         // Every text has a NUL after it, as a C text.
         std::string_view candidate = textOf(row, digits);
         if (!settings.CaseSensitive) {
@@ -113,12 +124,14 @@ SearchResult SearchCodes(std::span<const CodeEntry> rows, std::optional<std::siz
     const auto textOf = [&](std::size_t row, FieldDigits&) -> std::string_view {
         return settings.ByMnemonic ? rows[row].Mnemonic : rows[row].Code();
     };
-    return Search(rows.size(), textOf, focused, settings);
+    const auto valueOf = [&](std::size_t row) { return ValueOfCodeTexts(rows[row].Code(), rows[row].Severity()); };
+    return Search(rows.size(), textOf, valueOf, focused, settings);
 }
 
 SearchResult SearchCodeList(const CodeList& rows, std::optional<std::size_t> focused, const SearchSettings& settings)
 {
     const int field = settings.ByMnemonic ? -1 : ciCode;
     const auto textOf = [&](std::size_t row, FieldDigits& digits) { return rows.Text(row, field, digits); };
-    return Search(rows.size(), textOf, focused, settings);
+    const auto valueOf = [&](std::size_t row) { return rows.Value(row); };
+    return Search(rows.size(), textOf, valueOf, focused, settings);
 }

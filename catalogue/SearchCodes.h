@@ -34,7 +34,9 @@ struct SearchResult {
 // rows in display order; focused is the focused row, if any. Down and Cyclic
 // go on after the focused row (from row 0 without one), Up goes back before
 // it (from the last row without one). Cyclic wraps to row 0 and looks at the
-// focused row itself last.
+// focused row itself last. A search by code whose text is 0x and hexadecimal
+// digits finds the row with that 32-bit value; any other text is matched
+// against the Code texts.
 SearchResult SearchCodes(std::span<const CodeEntry> rows, std::optional<std::size_t> focused,
                          const SearchSettings& settings);
 

@@ -6,7 +6,7 @@ else()
   set(VANTREL_PLATFORM linux)
 endif()
 
-set(VANTREL_CORE_DIRS platform platform/${VANTREL_PLATFORM} text settings catalogue output)
+set(VANTREL_CORE_DIRS platform platform/${VANTREL_PLATFORM} text settings catalogue output lookup)
 set(VANTREL_CORE_SOURCES)
 foreach(dir IN LISTS VANTREL_CORE_DIRS)
   file(GLOB dir_sources CONFIGURE_DEPENDS

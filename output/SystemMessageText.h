@@ -10,3 +10,7 @@
 // system has no message for code. -1 stands for the calling thread's last
 // error at the moment of the call.
 std::string SystemMessageText(LONG code);
+
+// The same text in UTF-8 from the table's Unicode text, for the command line,
+// where the code page would lose characters. No last-error stand-in.
+std::string SystemMessageTextUtf8(DWORD code);

@@ -21,9 +21,30 @@ void AppendAnsi(std::string& out, char32_t codePoint)
     out += byte < 0 ? '?' : static_cast<char>(byte);
 }
 
-} // namespace
+// A lone surrogate has no UTF-8 form of its own; it becomes U+FFFD.
+void AppendUtf8(std::string& out, char32_t codePoint)
+{
+    if (codePoint >= 0xD800 && codePoint <= 0xDFFF)
+        codePoint = 0xFFFD;
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
 
-FormattedMessage FormatMessageText(std::u16string_view message, bool ignoreInserts)
+template <void (*Append)(std::string&, char32_t)>
+FormattedMessage Format(std::u16string_view message, bool ignoreInserts)
 {
     FormattedMessage result;
     std::string& out = result.text;
@@ -52,15 +73,27 @@ FormattedMessage FormatMessageText(std::u16string_view message, bool ignoreInser
             } else {
                 if (ignoreInserts)
                     out += '%';
-                AppendAnsi(out, escape);
+                Append(out, escape);
             }
         } else if (IsHighSurrogate(unit) && i + 1 < message.size() && IsLowSurrogate(message[i + 1])) {
             // A pair is one character, so it becomes one '?'.
-            AppendAnsi(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(message[i + 1]) - 0xDC00));
+            Append(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(message[i + 1]) - 0xDC00));
             ++i;
         } else {
-            AppendAnsi(out, unit);
+            Append(out, unit);
         }
     }
     return result;
+}
+
+} // namespace
+
+FormattedMessage FormatMessageText(std::u16string_view message, bool ignoreInserts)
+{
+    return Format<AppendAnsi>(message, ignoreInserts);
+}
+
+FormattedMessage FormatMessageTextUtf8(std::u16string_view message, bool ignoreInserts)
+{
+    return Format<AppendUtf8>(message, ignoreInserts);
 }

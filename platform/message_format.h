@@ -23,3 +23,7 @@ struct FormattedMessage {
 // %n %r %t %0, as written. A % at the very end is malformed: the same error.
 // Unicode becomes Windows-1252, with '?' for what the code page lacks.
 FormattedMessage FormatMessageText(std::u16string_view message, bool ignoreInserts);
+
+// The same text in UTF-8, for output that is not bound to the code page:
+// every character of the table's text is kept.
+FormattedMessage FormatMessageTextUtf8(std::u16string_view message, bool ignoreInserts);

@@ -18,6 +18,10 @@ public:
     // overlapping blocks can do, and which would let a small file cost a
     // great deal of work).
     static std::optional<MessageTable> Parse(ByteView resource);
+    // One message straight from the data, without building the table: false
+    // when Parse would find the data damaged; else text is the message Find
+    // would give, or nothing.
+    static bool FindIn(ByteView resource, std::uint32_t id, std::optional<std::u16string>& text);
 
     // The stored text up to its first zero, as Unicode; ANSI entries are
     // widened from Windows-1252. Null when the table has no such message.

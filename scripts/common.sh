@@ -7,9 +7,11 @@ fail() {
 }
 
 # The Debian packages a build needs, and the ones the tests need on top.
-# scdoc and rsvg-convert make the manual pages and the icons.
+# scdoc and rsvg-convert make the manual pages and the icons; nlohmann-json3-dev
+# writes vantrel-lookup's --json output.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
-                libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation scdoc librsvg2-bin)
+                libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation scdoc librsvg2-bin
+                nlohmann-json3-dev)
 # Wine's kernelbase.dll carries the system message table the program shows;
 # mingw-w64-common holds the winerror.h the first session of the README loads.
 RUN_PACKAGES=(libwine mingw-w64-common)

@@ -2,6 +2,7 @@
 
 #include "widgets/HintText.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QStatusTipEvent>
@@ -11,6 +12,16 @@
 namespace {
 constexpr const char* HintProperty = "hint";
 constexpr const char* ShowHintProperty = "showHint";
+
+// The tip a list's model gives for the cell under the mouse: not a hint of
+// the control but a reading of the cell (the Code column's value in hex).
+QString CellTip(const QWidget* control, const QEvent* event)
+{
+    const auto* view = qobject_cast<const QAbstractItemView*>(control->parentWidget());
+    if (view == nullptr || view->viewport() != control)
+        return {};
+    return view->indexAt(static_cast<const QHelpEvent*>(event)->pos()).data(Qt::ToolTipRole).toString();
+}
 } // namespace
 
 void SetControlHint(QWidget* control, const QString& hint)
@@ -115,7 +126,9 @@ bool ApplicationHint::ShowPopup(QWidget* control, QEvent* event)
     const QWidget* window = control->window();
     if (!window->property(ShowHintProperty).isValid())
         return false;
-    const QString text = WindowShowsHints(window) ? ShortHint(EffectiveHint(control)) : QString();
+    QString text = CellTip(control, event);
+    if (text.isEmpty() && WindowShowsHints(window))
+        text = ShortHint(EffectiveHint(control));
     if (text.isEmpty())
         QToolTip::hideText();
     else

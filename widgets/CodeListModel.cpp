@@ -30,6 +30,8 @@ QVariant CodeListModel::data(const QModelIndex& index, int role) const
         FieldDigits digits;
         return FromAnsi(rows.Text(row, index.column() - 1, digits));
     }
+    if (role == Qt::ToolTipRole && index.column() == 1)
+        return QString::asprintf("0x%08X", static_cast<unsigned>(rows.Value(row)));
     if (role == Qt::DecorationRole && index.column() == 0)
         return TrayImage(rows.ImageIndex(row));
     return {};

@@ -227,8 +227,26 @@ private slots:
         find.RadioButton2->setChecked(true);
         find.chkWholeWords->setChecked(true);
         QCOMPARE(Search(fixture, find.rbCycl, "5"), 5);
-        QCOMPARE(Search(fixture, find.rbCycl, "0x5"), -1);
-        CompareLastBox(fixture, "Code : \"0X5\" not found", "Direction : CYCLIC", MB_ICONINFORMATION);
+        QCOMPARE(Search(fixture, find.rbCycl, "-5"), -1);
+        CompareLastBox(fixture, "Code : \"-5\" not found", "Direction : CYCLIC", MB_ICONINFORMATION);
+    }
+
+    void hexadecimalCodesFindTheirValueAndShowInTheTooltip()
+    {
+        CatalogueFixture fixture;
+        TfrmMain& main = fixture.CreateShownWithFind();
+        std::vector<CodeEntry> rows = Mnemonics({"ERROR_0", "ERROR_1"});
+        rows.push_back(CodeRow("E_ACCESSDENIED", "2147024891"));
+        rows.back().SubItems[ciSeverity] = "1";
+        main.Codes->SetRows(rows);
+        TfrmFind& find = OpenFind(fixture);
+        find.RadioButton2->setChecked(true);
+        QCOMPARE(Search(fixture, find.rbCycl, "0x80070005"), 2);
+        QCOMPARE(Search(fixture, find.rbCycl, "0x1"), 1);
+        QCOMPARE(Search(fixture, find.rbCycl, "0x2"), -1);
+        CompareLastBox(fixture, "Code : \"0X2\" not found", "Direction : CYCLIC", MB_ICONINFORMATION);
+        QCOMPARE(main.Codes->index(2, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("0x80070005"));
+        QCOMPARE(main.Codes->index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("0x00000001"));
     }
 
     void refusals()

@@ -81,11 +81,20 @@ private slots:
         QVERIFY(Shown(5) != Shown(0));
         TypeAndCall(main, QStringLiteral("  5abc"));
         QCOMPARE(main.Memo1->toPlainText(), Shown(5));
-        TypeAndCall(main, QStringLiteral("0x5"));
+        TypeAndCall(main, QStringLiteral("0x"));
         QCOMPARE(main.Memo1->toPlainText(), Shown(0));
         TypeAndCall(main, QStringLiteral("5"));
         TypeAndCall(main, QStringLiteral("abc"));
         QCOMPARE(main.Memo1->toPlainText(), Shown(0));
+    }
+
+    void hexadecimalTextReadsAsHex()
+    {
+        MainWindowFixture fixture;
+        TfrmMain& main = fixture.CreateShown();
+        QVERIFY(Shown(static_cast<LONG>(0x80070005u)) != Shown(0));
+        TypeAndCall(main, QStringLiteral("0x80070005"));
+        QCOMPARE(main.Memo1->toPlainText(), Shown(static_cast<LONG>(0x80070005u)));
     }
 
     void minusOneShowsTheCurrentLastError()

@@ -1,6 +1,8 @@
 // Load: the refusals that send the user to the settings, one box for each
 // header that cannot be read, and the counts in the status bar.
 #include "support/CatalogueFixture.h"
+#include "output/LoadFailureMessage.h"
+#include "platform/win32.h"
 #include "widgets/CodeListModel.h"
 #include "widgets/Controls.h"
 #include "widgets/TStatusBar.h"
@@ -93,7 +95,8 @@ private slots:
         fixture.SetPrefixes({{"ERROR_", true}, {"E_", true}});
         main.cmdLoadClick();
         QCOMPARE(fixture.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(fixture.boxes.shown[0].text, "Header file not found : \"" + missing + "\". Check settings (F7)");
+        QCOMPARE(fixture.boxes.shown[0].text, "Header file not found : \"" + missing + "\". Check settings (F7)\n" +
+                                                  SystemReason(ERROR_FILE_NOT_FOUND));
         QCOMPARE(fixture.boxes.shown[0].caption, std::string(DefaultMessageBoxCaption));
         QCOMPARE(fixture.boxes.shown[0].flags, MB_ICONEXCLAMATION);
         QCOMPARE(Panel(main, 2), QStringLiteral("1"));
@@ -110,7 +113,8 @@ private slots:
         fixture.SetPrefixes({{"ERROR_", true}});
         main.cmdLoadClick();
         QCOMPARE(fixture.boxes.shown.size(), std::size_t{1});
-        QVERIFY(fixture.boxes.shown[0].text.starts_with("Header file not found"));
+        QCOMPARE(fixture.boxes.shown[0].text, "Header file not found : \"" + folder.path().toStdString() +
+                                                  "\". Check settings (F7)\n" + SystemReason(ERROR_ACCESS_DENIED));
         QCOMPARE(Panel(main, 2), QStringLiteral("0"));
     }
 
@@ -124,8 +128,10 @@ private slots:
         fixture.SetPrefixes({{"ERROR_", true}});
         main.cmdLoadClick();
         QCOMPARE(fixture.boxes.shown.size(), std::size_t{2});
-        QCOMPARE(fixture.boxes.shown[0].text, "Unable to load header file : \"" + binary + "\"");
-        QCOMPARE(fixture.boxes.shown[1].text, "Unable to load header file : \"" + empty + "\"");
+        QCOMPARE(fixture.boxes.shown[0].text, "Unable to load header file : \"" + binary + "\"\n" +
+                                                  SystemReason(ERROR_INVALID_DATA));
+        QCOMPARE(fixture.boxes.shown[1].text, "Unable to load header file : \"" + empty + "\"\n" +
+                                                  SystemReason(ERROR_INVALID_DATA));
         QCOMPARE(fixture.boxes.shown[1].caption, std::string(DefaultMessageBoxCaption));
         QCOMPARE(Panel(main, 2), QStringLiteral("1"));
         QCOMPARE(Panel(main, 4), QStringLiteral("3"));

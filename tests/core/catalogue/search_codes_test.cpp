@@ -85,9 +85,42 @@ TEST(SearchMatching, CodesCompareAsText)
     EXPECT_EQ(Found(std::nullopt, settings), std::nullopt);
     settings.Text = "80";
     EXPECT_EQ(Found(std::nullopt, settings), 4u);
-    settings.Text = "0x50";
+    settings.Text = "-80";
     settings.WholeText = false;
     EXPECT_EQ(Found(std::nullopt, settings), std::nullopt);
+}
+
+TEST(SearchMatching, HexadecimalCodeFindsTheRowWithThatValue)
+{
+    std::vector<CodeEntry> rows = kRows;
+    rows[3].SubItems[ciSeverity] = "1";
+    rows.push_back(Row("E_ACCESSDENIED", "2147024891"));
+    rows.back().SubItems[ciSeverity] = "1";
+    rows.push_back(Row("ERROR_SEVERITY_ERROR", "-2147483648"));
+    rows.back().SubItems[ciSeverity] = "1";
+
+    SearchSettings settings = Settings("0x80070005", SearchDirection::Cyclic);
+    settings.ByMnemonic = false;
+    EXPECT_EQ(Found(std::nullopt, settings, rows), 5u);
+    settings.WholeText = true;
+    EXPECT_EQ(Found(std::nullopt, settings, rows), 5u) << "a value matches whole or not";
+    const struct {
+        const char* Text;
+        std::optional<std::size_t> Row;
+    } cases[] = {
+        {"0X50", 4u},           // 80, not the text "50"
+        {"0x80000000", 6u},     // the one Code text with a sign
+        {"0x8000FFFF", 3u},     // Code 2147418113 with Severity 1
+        {"0x7FFF0001", std::nullopt}, // the same digits without the severity
+        {"0x", std::nullopt},   // no digits: a text that no Code holds
+        {"0x5L", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        settings.Text = c.Text;
+        EXPECT_EQ(Found(std::nullopt, settings, rows), c.Row) << c.Text;
+    }
+    settings.Text = "0x7fff0001";
+    EXPECT_EQ(SearchCodes(rows, std::nullopt, settings).Message, "Code : \"0X7FFF0001\" not found");
 }
 
 TEST(SearchMessages, RefusalsAndNotFound)

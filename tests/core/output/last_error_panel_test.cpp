@@ -8,7 +8,9 @@ TEST(CodeNumberReading, FollowsTheCLibraryRules)
 {
     EXPECT_EQ(CodeNumber("  5abc"), 5);
     EXPECT_EQ(CodeNumber("\t\r\n\v\f 7"), 7);
-    EXPECT_EQ(CodeNumber("0x5"), 0);
+    EXPECT_EQ(CodeNumber("0x"), 0);
+    EXPECT_EQ(CodeNumber("0xg"), 0);
+    EXPECT_EQ(CodeNumber("-0x5"), 0);
     EXPECT_EQ(CodeNumber("abc"), 0);
     EXPECT_EQ(CodeNumber(""), 0);
     EXPECT_EQ(CodeNumber("+12"), 12);
@@ -16,6 +18,15 @@ TEST(CodeNumberReading, FollowsTheCLibraryRules)
     EXPECT_EQ(CodeNumber("- 1"), 0);
     EXPECT_EQ(CodeNumber("+-1"), 0);
     EXPECT_EQ(CodeNumber("007"), 7);
+}
+
+TEST(CodeNumberReading, ReadsHexadecimalAfter0x)
+{
+    EXPECT_EQ(CodeNumber("0x5"), 5);
+    EXPECT_EQ(CodeNumber(" 0X80070005"), static_cast<LONG>(0x80070005u));
+    EXPECT_EQ(CodeNumber("0x8007000eL"), static_cast<LONG>(0x8007000Eu));
+    EXPECT_EQ(CodeNumber("0xFFFFFFFF"), -1);
+    EXPECT_EQ(CodeNumber("0x100000005"), 5);
 }
 
 TEST(CodeNumberReading, WrapsIn32Bits)

@@ -1,0 +1,124 @@
+#include "cli/JsonOutput.h"
+
+#include "catalogue/CodeEntry.h"
+
+#include <cinttypes>
+#include <cstdio>
+
+namespace {
+
+using nlohmann::json;
+
+std::string Hex(DWORD value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08" PRIX32, static_cast<std::uint32_t>(value));
+    return text;
+}
+
+json DefinitionJson(const Definition& d)
+{
+    json item{{"name", d.Name}, {"header", d.Header}, {"line", d.Line}, {"value", Hex(d.Value)}};
+    if (d.Derived()) {
+        item["derived_from"] = d.AliasOf;
+        item["from_win32"] = d.FromWin32;
+    }
+    return item;
+}
+
+json DefinitionsJson(const std::vector<const Definition*>& found)
+{
+    json list = json::array();
+    for (const Definition* d : found)
+        list.push_back(DefinitionJson(*d));
+    return list;
+}
+
+json ValueJson(const ValueReport& v)
+{
+    json value{
+        {"value", Hex(v.Value)},
+        {"unsigned", v.Value},
+        {"signed", static_cast<LONG>(v.Value)},
+        {"hresult",
+         {{"severity", v.HResult.Severity},
+          {"facility", v.HResult.Facility},
+          {"facility_name", v.HResult.FacilityName},
+          {"code", v.HResult.Code}}},
+        {"definitions", DefinitionsJson(v.Definitions)},
+        {"message", v.Message},
+    };
+    if (v.NtStatus) {
+        value["ntstatus"] = {{"severity", v.NtStatus->Severity},
+                             {"severity_name", NtStatusSeverityName(v.NtStatus->Severity)},
+                             {"customer", v.NtStatus->Customer},
+                             {"facility", v.NtStatus->Facility},
+                             {"code", v.NtStatus->Code}};
+    }
+    if (v.Win32Code) {
+        value["win32_code"] = *v.Win32Code;
+        value["win32_definitions"] = DefinitionsJson(v.CounterpartDefinitions);
+    } else if (v.HResultForm) {
+        value["hresult_form"] = Hex(*v.HResultForm);
+        value["hresult_definitions"] = DefinitionsJson(v.CounterpartDefinitions);
+    }
+    return value;
+}
+
+} // namespace
+
+json TermJson(const TermReport& report)
+{
+    json term{{"term", report.Term}, {"found", report.Found()}};
+    if (report.Read.Type == LookupTerm::Kind::Value) {
+        term["kind"] = "value";
+        term["value"] = ValueJson(report.Values.front());
+        return term;
+    }
+    term["kind"] = "name";
+    json matches = json::array();
+    for (std::size_t i = 0; i < report.Matches.size(); ++i) {
+        json match = DefinitionJson(*report.Matches[i]);
+        match["value"] = ValueJson(report.Values[i]);
+        matches.push_back(std::move(match));
+    }
+    term["definitions"] = std::move(matches);
+    return term;
+}
+
+json ScanRowsJson(const CodeTable& rows)
+{
+    static constexpr std::pair<const char*, int> kFields[] = {
+        {"mnemonic", -1},     {"code", ciCode},          {"facility", ciFacility},
+        {"severity", ciSeverity}, {"n", ciN},            {"header", ciHeader},
+        {"line", ciLine},     {"offset", ciLineOffset},  {"length", ciLineLength},
+    };
+    json list = json::array();
+    FieldDigits digits;
+    for (std::size_t i = 0; i < rows.Count(); ++i) {
+        json row = json::object();
+        for (const auto& [name, field] : kFields)
+            row[name] = std::string(rows.Text(i, field, digits));
+        list.push_back(std::move(row));
+    }
+    return list;
+}
+
+json HeadersJson(const LoadedCodes& loaded, const MessageLookup& messageOf)
+{
+    json headers{{"loaded", json::array()}, {"failed", json::array()}};
+    for (std::size_t h = 0; h < loaded.Rows.HeaderCount(); ++h)
+        headers["loaded"].push_back(loaded.Rows.HeaderPath(static_cast<std::uint32_t>(h)));
+    for (const FailedHeader& failed : loaded.Failed) {
+        headers["failed"].push_back({{"path", failed.Path},
+                                     {"missing", failed.Missing},
+                                     {"error", failed.Error},
+                                     {"reason", messageOf ? messageOf(failed.Error) : std::string()}});
+    }
+    return headers;
+}
+
+void PrintJson(std::ostream& out, const nlohmann::json& document)
+{
+    out << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+}

@@ -1,0 +1,137 @@
+#include "cli/LookupArguments.h"
+
+#include <string_view>
+
+const char* const kLookupUsage =
+    "Usage: vantrel-lookup [options] TERM...\n"
+    "       vantrel-lookup [options] --scan\n"
+    "       vantrel-lookup [options] --message CODE\n"
+    "\n"
+    "Looks up Windows error codes in the headers selected in vantrel.dat beside\n"
+    "the program, or in mingw-w64's winerror.h when none is selected.\n"
+    "\n"
+    "A TERM is a code or a name:\n"
+    "  0x80070005, C0000005   hexadecimal (0x, or hex digits with a letter A-F)\n"
+    "  5, -2147024891         decimal, signed or not, taken as 32 bits\n"
+    "  E_ACCESSDENIED         a name, in any case\n"
+    "\n"
+    "Options:\n"
+    "  --hex            read every number as hexadecimal (10 is 0x10)\n"
+    "  --substring      a name finds every name that contains it\n"
+    "  --header FILE    read FILE instead of the selected headers (repeatable)\n"
+    "  --prefix P       take names that start with P instead of the selected\n"
+    "                   prefixes (repeatable)\n"
+    "  --scan           print every code of the headers, one tab-separated line\n"
+    "                   each: mnemonic, code, facility, severity, N, header, line,\n"
+    "                   byte offset and length of the line\n"
+    "  --message CODE   print only the system's message text for CODE\n"
+    "  --json           print the same as one JSON document\n"
+    "  --help           print this text\n"
+    "  --version        print the version\n"
+    "\n"
+    "Exit status: 0 when every term was found, 1 when one was not, 2 for a bad\n"
+    "command line or a header that cannot be read.\n";
+
+namespace {
+
+// --name VALUE or --name=VALUE; false when args holds no value for it.
+bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name, std::string& value,
+               bool& matched)
+{
+    const std::string_view arg = args[i];
+    matched = false;
+    if (arg == name) {
+        matched = true;
+        if (i + 1 == args.size())
+            return false;
+        value = args[++i];
+        return true;
+    }
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+        matched = true;
+        value = std::string(arg.substr(name.size() + 1));
+        return true;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<LookupArguments> ReadLookupArguments(const std::vector<std::string>& args, std::string& problem)
+{
+    LookupArguments read;
+    bool scan = false;
+    bool message = false;
+    bool onlyTerms = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        // A negative decimal is a term, not an option.
+        const bool number = arg.size() > 1 && arg[0] == '-' && arg[1] >= '0' && arg[1] <= '9';
+        if (onlyTerms || arg.empty() || arg[0] != '-' || number) {
+            read.Terms.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyTerms = true;
+        } else if (arg == "--help" || arg == "-h") {
+            read.Run = LookupArguments::Mode::Help;
+            return read;
+        } else if (arg == "--version") {
+            read.Run = LookupArguments::Mode::Version;
+            return read;
+        } else if (arg == "--hex") {
+            read.Options.AllHex = true;
+        } else if (arg == "--substring") {
+            read.Options.Substring = true;
+        } else if (arg == "--json") {
+            read.Json = true;
+        } else if (arg == "--scan") {
+            scan = true;
+        } else {
+            std::string value;
+            bool matched = false;
+            for (const std::string_view name : {"--header", "--prefix", "--message"}) {
+                if (!TakeValue(args, i, name, value, matched)) {
+                    problem = std::string(name) + " needs a value";
+                    return std::nullopt;
+                }
+                if (!matched)
+                    continue;
+                if (value.empty()) {
+                    problem = std::string(name) + " needs a value";
+                    return std::nullopt;
+                }
+                if (name == "--header") {
+                    read.Headers.push_back(value);
+                } else if (name == "--prefix") {
+                    read.Prefixes.push_back(value);
+                } else {
+                    message = true;
+                    read.MessageCode = value;
+                }
+                break;
+            }
+            if (!matched) {
+                problem = "unknown option " + arg;
+                return std::nullopt;
+            }
+        }
+    }
+    if (scan && message) {
+        problem = "--scan and --message cannot be used together";
+        return std::nullopt;
+    }
+    if ((scan || message) && !read.Terms.empty()) {
+        problem = std::string(scan ? "--scan" : "--message") + " takes no terms";
+        return std::nullopt;
+    }
+    if (scan)
+        read.Run = LookupArguments::Mode::Scan;
+    else if (message)
+        read.Run = LookupArguments::Mode::Message;
+    else if (read.Terms.empty()) {
+        problem = "no term to look up";
+        return std::nullopt;
+    }
+    return read;
+}

@@ -1,0 +1,24 @@
+// The command line of vantrel-lookup.
+#pragma once
+
+#include "lookup/LookupReport.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct LookupArguments {
+    enum class Mode { Lookup, Scan, Message, Help, Version };
+    Mode Run = Mode::Lookup;
+    LookupOptions Options;
+    bool Json = false;
+    std::vector<std::string> Headers;  // --header, in order; empty: the settings'
+    std::vector<std::string> Prefixes; // --prefix, in order; empty: the settings'
+    std::string MessageCode;           // --message
+    std::vector<std::string> Terms;
+};
+
+// Nothing, with problem set, for a command line that cannot be run.
+std::optional<LookupArguments> ReadLookupArguments(const std::vector<std::string>& args, std::string& problem);
+
+extern const char* const kLookupUsage;

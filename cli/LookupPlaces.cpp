@@ -1,0 +1,24 @@
+#include "cli/LookupSources.h"
+
+#include "platform/win32.h"
+
+#include <string>
+
+namespace {
+
+constexpr DWORD kPathBufferSize = 4096;
+
+} // namespace
+
+// The settings file is the window program's, beside the executable; this is
+// the one place that says where it is.
+LookupPlaces InstalledLookupPlaces()
+{
+    char path[kPathBufferSize];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length < sizeof path ? length : 0);
+    const std::size_t slash = folder.find_last_of("/\\");
+    folder.resize(slash == std::string::npos ? 0 : slash);
+    return LookupPlaces{(folder.empty() ? std::string(".") : folder) + "/vantrel.dat",
+                        "/usr/share/mingw-w64/include/winerror.h"};
+}

@@ -1,0 +1,103 @@
+#include "cli/RunLookup.h"
+
+#include "cli/JsonOutput.h"
+#include "cli/LookupArguments.h"
+#include "cli/TextOutput.h"
+#include "catalogue/PrefixSet.h"
+#include "output/LoadFailureMessage.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kProgram = "vantrel-lookup: ";
+
+int Usage(std::ostream& err, const std::string& problem)
+{
+    err << kProgram << problem << "\nTry 'vantrel-lookup --help'.\n";
+    return kLookupFailed;
+}
+
+int RunMessage(const LookupArguments& arguments, const MessageLookup& messageOf, std::ostream& out)
+{
+    const LookupTerm code = ReadLookupTerm(arguments.MessageCode, arguments.Options.AllHex);
+    if (code.Type != LookupTerm::Kind::Value)
+        return -1;
+    const std::string message = messageOf ? messageOf(code.Value) : std::string();
+    if (arguments.Json) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(code.Value));
+        PrintJson(out, {{"value", hex}, {"message", message}});
+    } else if (!message.empty()) {
+        PrintMessage(out, message);
+    }
+    return message.empty() ? kLookupNotFound : kLookupFound;
+}
+
+} // namespace
+
+int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, const MessageLookup& messageOf,
+              std::ostream& out, std::ostream& err)
+{
+    std::string problem;
+    const std::optional<LookupArguments> arguments = ReadLookupArguments(args, problem);
+    if (!arguments)
+        return Usage(err, problem);
+    switch (arguments->Run) {
+    case LookupArguments::Mode::Help: out << kLookupUsage; return kLookupFound;
+    case LookupArguments::Mode::Version: out << "vantrel-lookup " VANTREL_VERSION "\n"; return kLookupFound;
+    case LookupArguments::Mode::Message: {
+        const int status = RunMessage(*arguments, messageOf, out);
+        if (status < 0)
+            return Usage(err, "--message needs a code, not '" + arguments->MessageCode + "'");
+        if (status == kLookupNotFound)
+            err << kProgram << "no message for " << arguments->MessageCode << '\n';
+        return status;
+    }
+    case LookupArguments::Mode::Lookup:
+    case LookupArguments::Mode::Scan: break;
+    }
+
+    const LookupSources sources(places, arguments->Headers, arguments->Prefixes);
+    for (const std::string& note : sources.Notes)
+        err << kProgram << note << '\n';
+    if (!sources.Problem.empty()) {
+        err << kProgram << sources.Problem << '\n';
+        return kLookupFailed;
+    }
+    const LoadedCodes loaded = LoadCodes(sources.Lists());
+    int status = loaded.Failed.empty() ? kLookupFound : kLookupFailed;
+    for (const FailedHeader& failed : loaded.Failed) {
+        err << kProgram << "cannot read header \"" << failed.Path
+            << "\": " << ReasonLine(messageOf ? messageOf(failed.Error) : std::string(), failed.Error) << '\n';
+    }
+
+    if (arguments->Run == LookupArguments::Mode::Scan) {
+        if (arguments->Json)
+            PrintJson(out, {{"headers", HeadersJson(loaded, messageOf)}, {"rows", ScanRowsJson(loaded.Rows)}});
+        else
+            PrintScanRows(out, loaded.Rows);
+        return status;
+    }
+
+    const CodeIndex index(loaded.Rows, PrefixSet(sources.Prefixes(), sources.PrefixSelected()));
+    nlohmann::json terms = nlohmann::json::array();
+    for (std::size_t i = 0; i < arguments->Terms.size(); ++i) {
+        const TermReport report = ReportTerm(index, arguments->Terms[i], arguments->Options, messageOf);
+        if (!report.Found()) {
+            err << kProgram << report.Term << ": not found\n";
+            status = std::max(status, kLookupNotFound);
+        }
+        if (arguments->Json) {
+            terms.push_back(TermJson(report));
+            continue;
+        }
+        if (i != 0)
+            out << '\n';
+        PrintTermReport(out, report);
+    }
+    if (arguments->Json)
+        PrintJson(out, {{"headers", HeadersJson(loaded, messageOf)}, {"terms", std::move(terms)}});
+    return status;
+}

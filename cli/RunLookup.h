@@ -1,0 +1,18 @@
+// The whole of vantrel-lookup but the process around it, so that it runs
+// inside tests with their own files and message texts.
+#pragma once
+
+#include "cli/LookupSources.h"
+#include "lookup/LookupReport.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+constexpr int kLookupFound = 0;
+constexpr int kLookupNotFound = 1;
+constexpr int kLookupFailed = 2; // a bad command line or a header that cannot be read
+
+// args without the program's name. Returns the exit status.
+int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, const MessageLookup& messageOf,
+              std::ostream& out, std::ostream& err);

@@ -1,0 +1,141 @@
+#include "CodeIndex.h"
+
+#include "AliasDefine.h"
+#include "CodeParts.h"
+
+#include "catalogue/HeaderLineReader.h"
+#include "platform/win32.h"
+
+#include <algorithm>
+#include <numeric>
+#include <unordered_map>
+
+namespace {
+
+struct PendingAlias {
+    std::string Name;
+    std::string Target;
+    bool FromWin32;
+    std::uint32_t Header;
+    std::uint64_t Line;
+};
+
+// The alias defines of one header, in file order.
+void ReadAliases(const std::string& path, std::uint32_t header, const PrefixSet& prefixes,
+                 std::vector<PendingAlias>& found)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    {
+        HeaderLineReader reader(file);
+        HeaderLine line{};
+        for (bool more = reader.Next(line); more; more = reader.NextWithHash(line)) {
+            AliasDefine alias;
+            if (ParseAliasLine(line.Text, line.Length, prefixes, alias))
+                found.push_back({std::string(alias.Name), std::string(alias.Target), alias.FromWin32, header,
+                                 line.Number});
+        }
+    }
+    CloseHandle(file);
+}
+
+std::string Upper(std::string text)
+{
+    CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+} // namespace
+
+CodeIndex::CodeIndex(const CodeTable& rows, const PrefixSet& prefixes)
+{
+    for (std::size_t h = 0; h < rows.HeaderCount(); ++h)
+        headers_.push_back(rows.HeaderPath(static_cast<std::uint32_t>(h)));
+    std::vector<Place> places;
+    definitions_.reserve(rows.Count());
+    places.reserve(rows.Count());
+    for (std::size_t i = 0; i < rows.Count(); ++i) {
+        const CodeRecord& row = rows[i];
+        definitions_.push_back(Definition{std::string(row.Name, row.NameLength), headers_[row.Header],
+                                          row.Line, row.Value, {}, false});
+        places.push_back({row.Header, row.Line});
+    }
+    AddAliases(rows, prefixes, places);
+
+    // Header and line order, with the resolved aliases among the rows.
+    std::vector<std::size_t> order(definitions_.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return places[a].Header != places[b].Header ? places[a].Header < places[b].Header
+                                                    : places[a].Line < places[b].Line;
+    });
+    std::vector<Definition> sorted;
+    sorted.reserve(order.size());
+    for (const std::size_t i : order)
+        sorted.push_back(std::move(definitions_[i]));
+    definitions_ = std::move(sorted);
+}
+
+void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std::vector<Place>& places)
+{
+    std::vector<PendingAlias> pending;
+    for (std::size_t h = 0; h < rows.HeaderCount(); ++h)
+        ReadAliases(rows.HeaderPath(static_cast<std::uint32_t>(h)), static_cast<std::uint32_t>(h), prefixes, pending);
+
+    // A name defined more than once stands for its first definition.
+    std::unordered_map<std::string, DWORD> known;
+    for (const Definition& d : definitions_)
+        known.emplace(d.Name, d.Value);
+    // An alias may name another alias; each round resolves those whose
+    // target became known in the one before. A cycle never resolves.
+    for (bool progress = true; progress && !pending.empty();) {
+        progress = false;
+        for (auto it = pending.begin(); it != pending.end();) {
+            const auto target = known.find(it->Target);
+            if (target == known.end()) {
+                ++it;
+                continue;
+            }
+            const DWORD value = it->FromWin32 ? HResultFromWin32(target->second) : target->second;
+            known.emplace(it->Name, value);
+            definitions_.push_back(Definition{it->Name, headers_[it->Header], it->Line, value, it->Target,
+                                              it->FromWin32});
+            places.push_back({it->Header, it->Line});
+            it = pending.erase(it);
+            progress = true;
+        }
+    }
+}
+
+std::vector<const Definition*> CodeIndex::WithValue(DWORD value) const
+{
+    std::vector<const Definition*> found;
+    for (const Definition& d : definitions_) {
+        if (d.Value == value)
+            found.push_back(&d);
+    }
+    return found;
+}
+
+std::vector<const Definition*> CodeIndex::Named(const std::string& name) const
+{
+    std::vector<const Definition*> found;
+    for (const Definition& d : definitions_) {
+        if (lstrcmpiA(d.Name.c_str(), name.c_str()) == 0)
+            found.push_back(&d);
+    }
+    return found;
+}
+
+std::vector<const Definition*> CodeIndex::NamesContaining(const std::string& part) const
+{
+    const std::string key = Upper(part);
+    std::vector<const Definition*> found;
+    for (const Definition& d : definitions_) {
+        if (!key.empty() && Upper(d.Name).find(key) != std::string::npos)
+            found.push_back(&d);
+    }
+    return found;
+}
