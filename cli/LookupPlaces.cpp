@@ -1,6 +1,7 @@
 #include "cli/LookupSources.h"
 
 #include "platform/win32.h"
+#include "settings/SettingsLocation.h"
 
 #include <string>
 
@@ -10,8 +11,8 @@ constexpr DWORD kPathBufferSize = 4096;
 
 } // namespace
 
-// The settings file is the window program's, beside the executable; this is
-// the one place that says where it is.
+// The settings file is the window program's, found by the same rule: beside
+// the executable, or in the user's settings folder for an installed program.
 LookupPlaces InstalledLookupPlaces()
 {
     char path[kPathBufferSize];
@@ -19,6 +20,6 @@ LookupPlaces InstalledLookupPlaces()
     std::string folder(path, length < sizeof path ? length : 0);
     const std::size_t slash = folder.find_last_of("/\\");
     folder.resize(slash == std::string::npos ? 0 : slash);
-    return LookupPlaces{(folder.empty() ? std::string(".") : folder) + "/vantrel.dat",
+    return LookupPlaces{SettingsFilePath(folder.empty() ? std::string(".") : folder),
                         "/usr/share/mingw-w64/include/winerror.h"};
 }
