@@ -2,12 +2,15 @@
 
 #include "platform/win32.h"
 
+#include <random>
 #include <string_view>
 
 namespace {
 
 constexpr std::string_view NamePrefix = ".vantrel-save-";
 constexpr std::string_view NameSuffix = ".tmp";
+constexpr std::string_view NameLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t RandomLetters = 6;
 // Enough to step past any number of names that are taken by chance.
 constexpr int CreateTries = 100;
 
@@ -17,6 +20,16 @@ std::string_view FolderPart(std::string_view fileName)
 {
     const std::size_t slash = fileName.find_last_of("/\\");
     return slash == std::string_view::npos ? std::string_view() : fileName.substr(0, slash + 1);
+}
+
+std::string RandomLettersOnce()
+{
+    static std::mt19937_64 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, NameLetters.size() - 1);
+    std::string letters;
+    for (std::size_t i = 0; i < RandomLetters; ++i)
+        letters += NameLetters[pick(generator)];
+    return letters;
 }
 
 bool IsDecimal(std::string_view text)
@@ -32,20 +45,22 @@ bool IsDecimal(std::string_view text)
 // The process id in a name of this naming, or 0 for any other name.
 DWORD OwnerOf(std::string_view name)
 {
-    if (!name.starts_with(NamePrefix) || !name.ends_with(NameSuffix))
+    if (name.size() <= NamePrefix.size() + RandomLetters + 1 + NameSuffix.size() || !name.starts_with(NamePrefix)
+        || !name.ends_with(NameSuffix))
         return 0;
     name.remove_prefix(NamePrefix.size());
     name.remove_suffix(NameSuffix.size());
-    const std::size_t dash = name.find('-');
-    if (dash == std::string_view::npos || dash + 1 == name.size())
+    const std::string_view letters = name.substr(name.size() - RandomLetters);
+    name.remove_suffix(RandomLetters);
+    if (!name.ends_with('-') || letters.find_first_not_of(NameLetters) != std::string_view::npos)
         return 0;
-    const std::string_view id = name.substr(0, dash);
-    if (!IsDecimal(id))
+    name.remove_suffix(1);
+    if (!IsDecimal(name))
         return 0;
-    unsigned long long value = 0;
-    for (const char ch : id)
-        value = value * 10 + static_cast<unsigned long long>(ch - '0');
-    return value <= 0xFFFFFFFFULL ? static_cast<DWORD>(value) : 0;
+    unsigned long long id = 0;
+    for (const char ch : name)
+        id = id * 10 + static_cast<unsigned long long>(ch - '0');
+    return id <= 0xFFFFFFFFULL ? static_cast<DWORD>(id) : 0;
 }
 
 bool HasEnded(DWORD process)
@@ -87,9 +102,8 @@ HANDLE CreateReplacementFile(LPCSTR fileName, std::string& temporaryName)
 {
     const std::string stem = std::string(FolderPart(fileName)) + std::string(NamePrefix)
         + std::to_string(GetCurrentProcessId()) + "-";
-    const DWORD start = GetTickCount();
     for (int attempt = 0; attempt < CreateTries; ++attempt) {
-        temporaryName = stem + std::to_string(start + static_cast<DWORD>(attempt)) + std::string(NameSuffix);
+        temporaryName = stem + RandomLettersOnce() + std::string(NameSuffix);
         const HANDLE file = CreateFileA(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)

@@ -115,7 +115,7 @@ TEST(LoadRows, HeadersInListOrderEachNumberedFromOne)
     EXPECT_EQ(loaded.Rows.Entry(2).Mnemonic, "E_X");
     EXPECT_EQ(loaded.Rows.Entry(2).N(), "1");
     EXPECT_EQ(loaded.Rows.Entry(3).N(), "2");
-    EXPECT_EQ(loaded.Rows.Entry(3).Header(), folder.Path().string() + "/b.h");
+    EXPECT_EQ(loaded.Rows.Entry(3).Header(), (folder.Path() / "b.h").string());
 }
 
 } // namespace

@@ -126,11 +126,16 @@ TEST_F(FileReplacement, NeverOverwritesOtherFilesOfTheFolder)
     // What a fixed temporary name would have clobbered.
     Write(target + ".tmp", "keep me");
     Write(folder + "/.vantrel-save-1.tmp", "leftover");
-    Write(folder + "/.vantrel-save-1-aaaaaa.tmp", "pid 1 runs");
+#ifdef _WIN32
+    const std::string running = std::to_string(GetCurrentProcessId());
+#else
+    const std::string running = "1";
+#endif
+    Write(folder + "/.vantrel-save-" + running + "-aaaaaa.tmp", "a running process's");
     ASSERT_TRUE(WriteFileReplacing(target.c_str(), "new\r\n"));
     EXPECT_EQ(Read(target + ".tmp"), "keep me");
     EXPECT_EQ(Read(folder + "/.vantrel-save-1.tmp"), "leftover");
-    EXPECT_EQ(Read(folder + "/.vantrel-save-1-aaaaaa.tmp"), "pid 1 runs");
+    EXPECT_EQ(Read(folder + "/.vantrel-save-" + running + "-aaaaaa.tmp"), "a running process's");
     EXPECT_EQ(Read(target), "new\r\n");
 }
 
