@@ -1,6 +1,7 @@
-#include "replacement_files.h"
+#include "platform/replacement_files.h"
 
 #include "files.h"
+#include "platform/errno_errors.h"
 #include "win32_errors.h"
 
 #include <cerrno>

@@ -1,5 +1,6 @@
-#include "user_folders.h"
+#include "platform/user_folders.h"
 
+#include "platform/errno_errors.h"
 #include "win32_errors.h"
 
 #include <cerrno>
