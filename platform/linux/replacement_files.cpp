@@ -1,4 +1,4 @@
-#include "replacement_files.h"
+#include "platform/replacement_files.h"
 
 #include "files.h"
 #include "win32_errors.h"

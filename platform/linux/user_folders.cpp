@@ -1,4 +1,4 @@
-#include "user_folders.h"
+#include "platform/user_folders.h"
 
 #include "win32_errors.h"
 
