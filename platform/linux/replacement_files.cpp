@@ -2,6 +2,7 @@
 
 #include "files.h"
 #include "platform/errno_errors.h"
+#include "platform/replacement_names.h"
 #include "win32_errors.h"
 
 #include <cerrno>
@@ -10,17 +11,12 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
-#include <random>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr std::string_view NamePrefix = ".vantrel-save-";
-constexpr std::string_view NameSuffix = ".tmp";
-constexpr std::string_view NameLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-constexpr std::size_t RandomLetters = 6;
 // Enough to step past any number of names that are taken by chance.
 constexpr int CreateTries = 100;
 // As many links as the system itself follows before it calls it a loop.
@@ -31,47 +27,6 @@ std::string_view FolderPart(std::string_view fileName)
 {
     const std::size_t slash = fileName.find_last_of('/');
     return slash == std::string_view::npos ? std::string_view() : fileName.substr(0, slash + 1);
-}
-
-std::string RandomLettersOnce()
-{
-    static std::mt19937_64 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, NameLetters.size() - 1);
-    std::string letters;
-    for (std::size_t i = 0; i < RandomLetters; ++i)
-        letters += NameLetters[pick(generator)];
-    return letters;
-}
-
-bool IsDecimal(std::string_view text)
-{
-    if (text.empty() || text.size() > 10 || text[0] == '0')
-        return false;
-    for (const char ch : text)
-        if (ch < '0' || ch > '9')
-            return false;
-    return true;
-}
-
-// The process id in a name of this naming, or 0 for any other name.
-pid_t OwnerOf(std::string_view name)
-{
-    if (name.size() <= NamePrefix.size() + RandomLetters + 1 + NameSuffix.size() || !name.starts_with(NamePrefix)
-        || !name.ends_with(NameSuffix))
-        return 0;
-    name.remove_prefix(NamePrefix.size());
-    name.remove_suffix(NameSuffix.size());
-    const std::string_view letters = name.substr(name.size() - RandomLetters);
-    name.remove_suffix(RandomLetters);
-    if (!name.ends_with('-') || letters.find_first_not_of(NameLetters) != std::string_view::npos)
-        return 0;
-    name.remove_suffix(1);
-    if (!IsDecimal(name))
-        return 0;
-    std::uint64_t id = 0;
-    for (const char ch : name)
-        id = id * 10 + static_cast<std::uint64_t>(ch - '0');
-    return id <= INT_MAX ? static_cast<pid_t>(id) : 0;
 }
 
 bool HasEnded(pid_t process)
@@ -121,10 +76,8 @@ BOOL MayReplaceFile(LPCSTR fileName)
 
 HANDLE CreateReplacementFile(LPCSTR fileName, std::string& temporaryName)
 {
-    const std::string stem =
-        std::string(FolderPart(fileName)) + std::string(NamePrefix) + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < CreateTries; ++attempt) {
-        temporaryName = stem + RandomLettersOnce() + std::string(NameSuffix);
+        temporaryName = std::string(FolderPart(fileName)) + ReplacementFileName(static_cast<std::uint32_t>(::getpid()));
         const HANDLE file = CreateFileA(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
@@ -140,8 +93,8 @@ void RemoveStaleReplacementFiles(LPCSTR fileName)
     if (entries == nullptr)
         return;
     while (const dirent* entry = ::readdir(entries)) {
-        const pid_t owner = OwnerOf(entry->d_name);
-        if (owner <= 0 || !HasEnded(owner))
+        const std::uint32_t owner = ReplacementFileOwner(entry->d_name);
+        if (owner == 0 || owner > INT_MAX || !HasEnded(static_cast<pid_t>(owner)))
             continue;
         struct stat info {};
         if (::fstatat(::dirfd(entries), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
