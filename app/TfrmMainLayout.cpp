@@ -7,6 +7,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Images.h"
 #include "widgets/MenuShortcuts.h"
+#include "widgets/ScreenCentring.h"
 #include "widgets/TListView.h"
 #include "widgets/TSplitter.h"
 #include "widgets/TStatusBar.h"
@@ -18,7 +19,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -295,6 +295,5 @@ void TfrmMain::BuildLayout()
     layout->addWidget(StatusBar1);
 
     resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }

@@ -17,7 +17,9 @@ public:
         box.setIconPixmap(icon.pixmap(32, 32));
         box.setTextFormat(Qt::PlainText);
         box.setText(name);
-        box.setInformativeText(FromAnsi(otherText));
+        // The box is as wide as its title bar needs, and would break the lines
+        // of the text to fit; no line of it is broken.
+        box.setInformativeText(FromAnsi(otherText).replace(QLatin1Char(' '), QChar::Nbsp));
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
     }
