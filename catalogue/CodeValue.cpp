@@ -1,5 +1,7 @@
 #include "CodeValue.h"
 
+#include "text/HexDigit.h"
+
 #include <charconv>
 #include <iterator>
 
@@ -47,16 +49,10 @@ std::optional<DWORD> ReadHexCode(std::string_view text)
         return std::nullopt;
     DWORD value = 0;
     for (const char c : text.substr(2)) {
-        DWORD digit = 0;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<DWORD>(c - '0');
-        else if (c >= 'a' && c <= 'f')
-            digit = static_cast<DWORD>(c - 'a' + 10);
-        else if (c >= 'A' && c <= 'F')
-            digit = static_cast<DWORD>(c - 'A' + 10);
-        else
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
             return std::nullopt;
-        value = value * 16u + digit;
+        value = value * 16u + static_cast<DWORD>(digit);
     }
     return value;
 }

@@ -4,6 +4,7 @@
 #include "PrefixSet.h"
 
 #include "platform/win32.h"
+#include "text/HexDigit.h"
 
 #include <array>
 #include <cstring>
@@ -35,17 +36,6 @@ const char* SkipSpaces(const char* p, const char* end)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int HexDigitValue(char c)
-{
-    if (IsDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Reads the number at p. Digits past 32 bits wrap, keeping the low 32 bits:

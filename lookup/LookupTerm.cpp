@@ -1,21 +1,11 @@
 #include "LookupTerm.h"
 
 #include "catalogue/CodeValue.h"
+#include "text/HexDigit.h"
 
 #include <optional>
 
 namespace {
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Digits of base base only, at least one; the value wraps in 32 bits.
 std::optional<DWORD> ReadDigits(std::string_view digits, DWORD base)
@@ -24,7 +14,7 @@ std::optional<DWORD> ReadDigits(std::string_view digits, DWORD base)
         return std::nullopt;
     DWORD value = 0;
     for (const char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0 || static_cast<DWORD>(digit) >= base)
             return std::nullopt;
         value = value * base + static_cast<DWORD>(digit);
@@ -35,7 +25,7 @@ std::optional<DWORD> ReadDigits(std::string_view digits, DWORD base)
 bool HasHexLetter(std::string_view text)
 {
     for (const char c : text) {
-        if (HexDigit(c) >= 10)
+        if (HexDigitValue(c) >= 10)
             return true;
     }
     return false;

@@ -1,5 +1,7 @@
 #include "output/LastErrorPanelRules.h"
 
+#include "text/HexDigit.h"
+
 #include <cstdint>
 
 namespace {
@@ -7,17 +9,6 @@ namespace {
 bool IsCSpace(char ch)
 {
     return ch == ' ' || (ch >= '\t' && ch <= '\r');
-}
-
-int HexDigit(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
 }
 
 } // namespace
@@ -28,10 +19,10 @@ LONG CodeNumber(std::string_view text)
     while (at < text.size() && IsCSpace(text[at]))
         ++at;
     if (text.size() - at > 2 && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X')
-        && HexDigit(text[at + 2]) >= 0) {
+        && HexDigitValue(text[at + 2]) >= 0) {
         std::uint32_t value = 0;
-        for (at += 2; at < text.size() && HexDigit(text[at]) >= 0; ++at)
-            value = value * 16u + static_cast<std::uint32_t>(HexDigit(text[at]));
+        for (at += 2; at < text.size() && HexDigitValue(text[at]) >= 0; ++at)
+            value = value * 16u + static_cast<std::uint32_t>(HexDigitValue(text[at]));
         return static_cast<LONG>(value);
     }
     bool negative = false;

@@ -1,11 +1,15 @@
 #include "replacement_names.h"
 
+#include "platform/win32.h"
+
 #include <random>
 
 namespace {
 
 constexpr std::string_view NameLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t RandomLetters = 6;
+// Enough to step past any number of names that are taken by chance.
+constexpr int CreateTries = 100;
 
 std::string RandomLettersOnce()
 {
@@ -53,4 +57,16 @@ std::uint32_t ReplacementFileOwner(std::string_view name)
     for (const char ch : name)
         id = id * 10 + static_cast<std::uint64_t>(ch - '0');
     return id <= 0xFFFFFFFFu ? static_cast<std::uint32_t>(id) : 0;
+}
+
+HANDLE CreateReplacementFileIn(std::string_view folder, std::uint32_t process, std::string& temporaryName)
+{
+    for (int attempt = 0; attempt < CreateTries; ++attempt) {
+        temporaryName = std::string(folder) + ReplacementFileName(process);
+        const HANDLE file = CreateFileA(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
 }

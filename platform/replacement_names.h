@@ -4,6 +4,8 @@
 // saves of one process apart.
 #pragma once
 
+#include "win32_types.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,3 +18,9 @@ std::string ReplacementFileName(std::uint32_t process);
 
 // The process id in a name of this naming; 0 for any other name.
 std::uint32_t ReplacementFileOwner(std::string_view name);
+
+// A new empty file of this naming for process in folder (given with its
+// separator, or empty), created exclusively and open for writing; fresh
+// letters are tried while a name is taken. temporaryName receives the name.
+// INVALID_HANDLE_VALUE with the last error set on failure.
+HANDLE CreateReplacementFileIn(std::string_view folder, std::uint32_t process, std::string& temporaryName);

@@ -17,8 +17,6 @@
 
 namespace {
 
-// Enough to step past any number of names that are taken by chance.
-constexpr int CreateTries = 100;
 // As many links as the system itself follows before it calls it a loop.
 constexpr int MostLinks = 40;
 
@@ -76,14 +74,7 @@ BOOL MayReplaceFile(LPCSTR fileName)
 
 HANDLE CreateReplacementFile(LPCSTR fileName, std::string& temporaryName)
 {
-    for (int attempt = 0; attempt < CreateTries; ++attempt) {
-        temporaryName = std::string(FolderPart(fileName)) + ReplacementFileName(static_cast<std::uint32_t>(::getpid()));
-        const HANDLE file = CreateFileA(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
-            return file;
-    }
-    return INVALID_HANDLE_VALUE;
+    return CreateReplacementFileIn(FolderPart(fileName), static_cast<std::uint32_t>(::getpid()), temporaryName);
 }
 
 void RemoveStaleReplacementFiles(LPCSTR fileName)

@@ -7,9 +7,6 @@
 
 namespace {
 
-// Enough to step past any number of names that are taken by chance.
-constexpr int CreateTries = 100;
-
 // The folder part with its separator, empty for a bare name; Windows takes
 // either slash.
 std::string_view FolderPart(std::string_view fileName)
@@ -55,14 +52,7 @@ BOOL MayReplaceFile(LPCSTR fileName)
 
 HANDLE CreateReplacementFile(LPCSTR fileName, std::string& temporaryName)
 {
-    for (int attempt = 0; attempt < CreateTries; ++attempt) {
-        temporaryName = std::string(FolderPart(fileName)) + ReplacementFileName(GetCurrentProcessId());
-        const HANDLE file = CreateFileA(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
-            return file;
-    }
-    return INVALID_HANDLE_VALUE;
+    return CreateReplacementFileIn(FolderPart(fileName), GetCurrentProcessId(), temporaryName);
 }
 
 void RemoveStaleReplacementFiles(LPCSTR fileName)
