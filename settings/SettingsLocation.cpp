@@ -28,6 +28,7 @@ std::string SettingsFilePath(const std::string& executableFolder, const Settings
     if (configFolder.empty())
         return besideExecutable;
     const std::string folder = configFolder + UserSettingsFolder;
-    CreateFolderPath(folder);
+    if (services.createFolder)
+        services.createFolder(folder);
     return folder + SettingsFileTitle;
 }

@@ -13,6 +13,9 @@
 struct SettingsLocationServices {
     std::function<bool(const std::string& folder)> folderIsWritable = FolderIsWritable;
     EnvironmentLookup environment = ProcessEnvironment;
+    // Makes the user's settings folder; empty for a caller that only reads
+    // the file and must leave no folder behind.
+    std::function<bool(const std::string& folder)> createFolder = CreateFolderPath;
 };
 
 // The full name of vantrel.dat for an executable in executableFolder (given
@@ -22,6 +25,7 @@ struct SettingsLocationServices {
 //   with the program's desktop entry under ../share), which the program
 //   never writes to, whoever runs it;
 // - else vantrel/vantrel.dat in the user's settings folder, which is created
-//   here. When that cannot be made the name is still returned: loading then
-//   gives the defaults and saving fails with the reason.
+//   here (by services.createFolder). When that cannot be made the name is
+//   still returned: loading then gives the defaults and saving fails with the
+//   reason.
 std::string SettingsFilePath(const std::string& executableFolder, const SettingsLocationServices& services = {});

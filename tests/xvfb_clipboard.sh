@@ -15,8 +15,7 @@ xclip_pid=
 cleanup() {
     [ -n "$holder_pid" ] && kill "$holder_pid" 2>/dev/null
     [ -n "$xclip_pid" ] && kill "$xclip_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT

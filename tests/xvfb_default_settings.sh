@@ -13,8 +13,7 @@ app_pid=
 
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -27,7 +26,6 @@ fail() {
 
 source "$(dirname "$0")/xvfb_support.sh"
 
-command -v xdotool >/dev/null || fail "xdotool is not installed"
 
 mkdir "$work/app"
 cp "$binary" "$work/app/vantrel" || fail "cannot copy $binary"
@@ -43,16 +41,7 @@ printf '%s\n' 'leak:libdbus-1.so' 'leak:libfontconfig.so' >"$work/lsan.supp"
     >"$work/vantrel.log" 2>&1 &
 app_pid=$!
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n1)
-[ -n "$window" ] || fail "the main window did not appear"
-timeout 10 xdotool windowfocus --sync "$window" || fail "could not focus the main window"
-xdotool key --clearmodifiers ctrl+x
-
-wait_for 20 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "the program did not end after Ctrl+X"
-wait "$app_pid"
-status=$?
-app_pid=
-[ "$status" -eq 0 ] || fail "the program ended with exit code $status"
+close_with_ctrl_x
 
 settings="$work/app/vantrel.dat"
 [ -f "$settings" ] || fail "no vantrel.dat beside the executable"

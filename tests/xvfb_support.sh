@@ -22,3 +22,25 @@ start_xvfb() {
     wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
 }
+
+# Ends the Xvfb that start_xvfb started, if any.
+stop_xvfb() {
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=
+}
+
+# Closes the program's main window with Ctrl+X as a user would, and fails
+# unless the program ($app_pid) then ends by itself with exit code 0.
+close_with_ctrl_x() {
+    local window status
+    command -v xdotool >/dev/null || fail "xdotool is not installed"
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vantrel$' | head -n1)
+    [ -n "$window" ] || fail "the main window did not appear"
+    timeout 10 xdotool windowfocus --sync "$window" || fail "could not focus the main window"
+    xdotool key --clearmodifiers ctrl+x
+    wait_for 20 bash -c "! kill -0 $app_pid 2>/dev/null" || fail "the program did not end after Ctrl+X"
+    wait "$app_pid"
+    status=$?
+    app_pid=
+    [ "$status" -eq 0 ] || fail "the program ended with exit code $status"
+}

@@ -18,8 +18,7 @@ cleanup() {
     for pid in "${helper_pids[@]}"; do
         kill "$pid" 2>/dev/null
     done
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
