@@ -50,10 +50,18 @@ start_desktop() {
     wait_for 20 window_manager_running || fail "openbox did not start"
     if [ "${1:-}" = tray ]; then
         command -v trayer >/dev/null || fail "trayer is not installed"
-        trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
-            >"$work/trayer.log" 2>&1 &
-        helper_pids+=($!)
-        wait_for 20 xdotool search --onlyvisible --class trayer >/dev/null || fail "trayer did not start"
+        # Now and then, on a busy machine, trayer runs but never maps its
+        # window; another one started then does.
+        local try
+        for try in 1 2 3; do
+            trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+                >"$work/trayer.log" 2>&1 &
+            helper_pids+=($!)
+            wait_for 10 xdotool search --onlyvisible --class trayer >/dev/null && return
+            kill "${helper_pids[-1]}" 2>/dev/null
+            wait "${helper_pids[-1]}" 2>/dev/null
+        done
+        fail "trayer did not start: $(cat "$work/trayer.log")"
     fi
 }
 
