@@ -7,6 +7,7 @@
 //   2: a whole header, loaded with every name selected and indexed with its
 //      aliases resolved. Each derived definition has the value of the first
 //      definition of the name it gives, or that value's HRESULT form.
+#include "EveryName.h"
 #include "FuzzCheck.h"
 
 #include "catalogue/LoadCodes.h"
@@ -24,23 +25,6 @@
 #include <vector>
 
 namespace {
-
-struct EveryName {
-    TStringsStorage List;
-    std::vector<BYTE> Selected;
-
-    EveryName()
-    {
-        std::string letters = "_";
-        for (char c = 'A'; c <= 'Z'; ++c)
-            letters += {c, static_cast<char>(c - 'A' + 'a')};
-        for (const char c : letters) {
-            const char prefix[2] = {c, '\0'};
-            FUZZ_CHECK(List.Add(prefix) == ERROR_SUCCESS);
-        }
-        Selected.assign(static_cast<std::size_t>(List.Count()), 1);
-    }
-};
 
 bool IsWordByte(char c)
 {

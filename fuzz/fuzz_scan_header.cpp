@@ -7,6 +7,7 @@
 // straddle two reads and the buffer has to move and grow. The same file is
 // also scanned into a row table that already holds a header: a failed scan
 // must leave the table as it was, a good one must add the same rows.
+#include "EveryName.h"
 #include "FuzzCheck.h"
 
 #include "catalogue/CodeEntry.h"
@@ -27,23 +28,6 @@ namespace {
 constexpr std::size_t kFirstRead = 256 * 1024;
 constexpr std::uint8_t kStraddleMode = 0xFF;
 constexpr char kEndOfFileMark = 26;
-
-struct EveryName {
-    TStringsStorage List;
-    std::vector<BYTE> Selected;
-
-    EveryName()
-    {
-        std::string letters = "_";
-        for (char c = 'A'; c <= 'Z'; ++c)
-            letters += {c, static_cast<char>(c - 'A' + 'a')};
-        for (char c : letters) {
-            const char prefix[2] = {c, '\0'};
-            FUZZ_CHECK(List.Add(prefix) == ERROR_SUCCESS);
-        }
-        Selected.assign(static_cast<std::size_t>(List.Count()), 1);
-    }
-};
 
 // A decimal text without a sign or leading zeros.
 std::uint64_t Number(const std::string& text)
