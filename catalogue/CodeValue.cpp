@@ -3,6 +3,7 @@
 #include "text/HexDigit.h"
 
 #include <charconv>
+#include <cstdio>
 #include <iterator>
 
 namespace {
@@ -41,6 +42,13 @@ DecodedCode DecodeCodeValue(DWORD value)
     CodeDigits digits;
     return DecodedCode{std::string(CodeText(value, digits)), FacilityName(FacilityNumber(value)),
                        severe ? "1" : "0", severe ? 2 : 1};
+}
+
+std::string HexText(DWORD value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(value));
+    return text;
 }
 
 std::optional<DWORD> ReadHexCode(std::string_view text)

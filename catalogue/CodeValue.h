@@ -37,6 +37,10 @@ inline bool IsSevere(DWORD value)
     return (value & 0x80000000u) != 0;
 }
 
+// A value as "0x" and eight upper-case hexadecimal digits, the way codes are
+// written in headers and logs.
+std::string HexText(DWORD value);
+
 // A text of "0x" or "0X" and hexadecimal digits only, as a code is copied
 // from a log; digits past 32 bits wrap. Nothing for any other text.
 std::optional<DWORD> ReadHexCode(std::string_view text);

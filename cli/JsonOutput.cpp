@@ -1,24 +1,15 @@
 #include "cli/JsonOutput.h"
 
 #include "catalogue/CodeEntry.h"
-
-#include <cinttypes>
-#include <cstdio>
+#include "catalogue/CodeValue.h"
 
 namespace {
 
 using nlohmann::json;
 
-std::string Hex(DWORD value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08" PRIX32, static_cast<std::uint32_t>(value));
-    return text;
-}
-
 json DefinitionJson(const Definition& d)
 {
-    json item{{"name", d.Name}, {"header", d.Header}, {"line", d.Line}, {"value", Hex(d.Value)}};
+    json item{{"name", d.Name}, {"header", d.Header}, {"line", d.Line}, {"value", HexText(d.Value)}};
     if (d.Derived()) {
         item["derived_from"] = d.AliasOf;
         item["from_win32"] = d.FromWin32;
@@ -37,7 +28,7 @@ json DefinitionsJson(const std::vector<const Definition*>& found)
 json ValueJson(const ValueReport& v)
 {
     json value{
-        {"value", Hex(v.Value)},
+        {"value", HexText(v.Value)},
         {"unsigned", v.Value},
         {"signed", static_cast<LONG>(v.Value)},
         {"hresult",
@@ -59,7 +50,7 @@ json ValueJson(const ValueReport& v)
         value["win32_code"] = *v.Win32Code;
         value["win32_definitions"] = DefinitionsJson(v.CounterpartDefinitions);
     } else if (v.HResultForm) {
-        value["hresult_form"] = Hex(*v.HResultForm);
+        value["hresult_form"] = HexText(*v.HResultForm);
         value["hresult_definitions"] = DefinitionsJson(v.CounterpartDefinitions);
     }
     return value;

@@ -3,11 +3,11 @@
 #include "cli/JsonOutput.h"
 #include "cli/LookupArguments.h"
 #include "cli/TextOutput.h"
+#include "catalogue/CodeValue.h"
 #include "catalogue/PrefixSet.h"
 #include "output/LoadFailureMessage.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -26,9 +26,7 @@ int RunMessage(const LookupArguments& arguments, const MessageLookup& messageOf,
         return -1;
     const std::string message = messageOf ? messageOf(code.Value) : std::string();
     if (arguments.Json) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(code.Value));
-        PrintJson(out, {{"value", hex}, {"message", message}});
+        PrintJson(out, {{"value", HexText(code.Value)}, {"message", message}});
     } else if (!message.empty()) {
         PrintMessage(out, message);
     }

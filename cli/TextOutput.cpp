@@ -1,21 +1,14 @@
 #include "cli/TextOutput.h"
 
 #include "catalogue/CodeEntry.h"
+#include "catalogue/CodeValue.h"
 
-#include <cinttypes>
 #include <cstdio>
 #include <string>
 
 namespace {
 
 constexpr const char* kIndent = "            ";
-
-std::string Hex(DWORD value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08" PRIX32, static_cast<std::uint32_t>(value));
-    return text;
-}
 
 // The message's lines with LF ends, the last line end dropped.
 std::string MessageLines(const std::string& message)
@@ -55,7 +48,7 @@ void PrintDefinitions(std::ostream& out, const char* label, const std::vector<co
 
 void PrintValue(std::ostream& out, const ValueReport& v)
 {
-    out << Hex(v.Value) << "  unsigned " << v.Value << "  signed " << static_cast<LONG>(v.Value) << '\n';
+    out << HexText(v.Value) << "  unsigned " << v.Value << "  signed " << static_cast<LONG>(v.Value) << '\n';
     out << "  HRESULT   severity " << v.HResult.Severity << ", facility " << v.HResult.Facility << " ("
         << v.HResult.FacilityName << "), code " << v.HResult.Code << '\n';
     if (v.NtStatus) {
@@ -68,7 +61,7 @@ void PrintValue(std::ostream& out, const ValueReport& v)
         out << "  As Win32 code " << *v.Win32Code << ":\n";
         PrintDefinitions(out, "", v.CounterpartDefinitions);
     } else if (v.HResultForm) {
-        out << "  As HRESULT " << Hex(*v.HResultForm) << ":\n";
+        out << "  As HRESULT " << HexText(*v.HResultForm) << ":\n";
         PrintDefinitions(out, "", v.CounterpartDefinitions);
     }
     const std::string message = MessageLines(v.Message);

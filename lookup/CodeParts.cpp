@@ -11,7 +11,7 @@ constexpr DWORD kLow16 = 0xFFFFu;
 
 HResultParts HResultPartsOf(DWORD value)
 {
-    const DWORD facility = (value >> 16) & 0x1FFFu;
+    const DWORD facility = FacilityNumber(value);
     return HResultParts{value >> 31, facility, FacilityName(facility), value & kLow16};
 }
 

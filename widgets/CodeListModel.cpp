@@ -3,6 +3,8 @@
 #include "widgets/AnsiQString.h"
 #include "widgets/Images.h"
 
+#include "catalogue/CodeValue.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -31,7 +33,7 @@ QVariant CodeListModel::data(const QModelIndex& index, int role) const
         return FromAnsi(rows.Text(row, index.column() - 1, digits));
     }
     if (role == Qt::ToolTipRole && index.column() == 1)
-        return QString::asprintf("0x%08X", static_cast<unsigned>(rows.Value(row)));
+        return QString::fromStdString(HexText(rows.Value(row)));
     if (role == Qt::DecorationRole && index.column() == 0)
         return TrayImage(rows.ImageIndex(row));
     return {};
