@@ -55,16 +55,23 @@ struct Tables {
     std::array<bool, 256> digit{};
 };
 
-bool IsUpperAscii(unsigned char ch)
-{
-    return ch >= 'A' && ch <= 'Z';
-}
-
 Tables BuildTables()
 {
     Tables t;
     for (int b = 0; b < 256; ++b)
         t.upper[b] = static_cast<unsigned char>(b);
+    for (int c = 0; c < 26; ++c)
+        t.upper['a' + c] = static_cast<unsigned char>('A' + c);
+    // Upper case of the accented lower-case letters; ß, µ, ª and º have none
+    // within the code page.
+    for (int b = 0xE0; b <= 0xFE; ++b) {
+        if (b != 0xF7)
+            t.upper[b] = static_cast<unsigned char>(b - 0x20);
+    }
+    t.upper[0x9A] = 0x8A;
+    t.upper[0x9C] = 0x8C;
+    t.upper[0x9E] = 0x8E;
+    t.upper[0xFF] = 0x9F;
     unsigned short symbol = kSymbol;
     for (const char* p = kSymbolOrder; *p != '\0'; ++p)
         t.weights[static_cast<unsigned char>(*p)].primary = symbol++;
@@ -78,32 +85,18 @@ Tables BuildTables()
             // A lower-case letter followed by its upper case: the pair
             // differs only in case.
             const unsigned char next = order[i + 1];
-            const bool pair = next != 0 && (i == 0 || (order[i] >= 0xE0 && next == order[i] - 0x20)
-                                            || (order[i] >= 0x9A && order[i] <= 0x9E && next == order[i] - 0x10)
-                                            || (order[i] == 0xFF && next == 0x9F));
-            if (pair && (i != 0 || IsUpperAscii(next))) {
+            if (next != 0 && next != order[i] && t.upper[order[i]] == next) {
                 t.weights[next] = Weights{primary, variant, 1};
                 ++i;
             }
         }
         t.letter['a' + c] = t.letter['A' + c] = true;
-        t.upper['a' + c] = static_cast<unsigned char>('A' + c);
     }
     t.weights[kSharpS] = t.weights['s'];
     for (const char* p = kLetters; *p != '\0'; ++p)
         t.letter[static_cast<unsigned char>(*p)] = true;
     for (const char* p = kDigits; *p != '\0'; ++p)
         t.digit[static_cast<unsigned char>(*p)] = true;
-    // Upper case of the accented lower-case letters; ß, µ, ª and º have none
-    // within the code page.
-    for (int b = 0xE0; b <= 0xFE; ++b) {
-        if (b != 0xF7)
-            t.upper[b] = static_cast<unsigned char>(b - 0x20);
-    }
-    t.upper[0x9A] = 0x8A;
-    t.upper[0x9C] = 0x8C;
-    t.upper[0x9E] = 0x8E;
-    t.upper[0xFF] = 0x9F;
     return t;
 }
 
