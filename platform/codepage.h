@@ -14,6 +14,10 @@ int UnicodeToAnsi1252(char32_t codePoint);
 
 std::string Ansi1252ToUtf8(std::string_view text);
 
+// Appends the UTF-8 form of a code point. A lone surrogate has no UTF-8 form
+// of its own; it becomes U+FFFD.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // Code points the code page cannot hold, and malformed UTF-8, become '?'.
 std::string Utf8ToAnsi1252(std::string_view text);
 

@@ -21,28 +21,6 @@ void AppendAnsi(std::string& out, char32_t codePoint)
     out += byte < 0 ? '?' : static_cast<char>(byte);
 }
 
-// A lone surrogate has no UTF-8 form of its own; it becomes U+FFFD.
-void AppendUtf8(std::string& out, char32_t codePoint)
-{
-    if (codePoint >= 0xD800 && codePoint <= 0xDFFF)
-        codePoint = 0xFFFD;
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
 template <void (*Append)(std::string&, char32_t)>
 FormattedMessage Format(std::u16string_view message, bool ignoreInserts)
 {

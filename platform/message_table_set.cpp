@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::uint16_t kMessageTableType = 11; // RT_MESSAGETABLE
 constexpr std::uint16_t kMessageTableName = 1;
-// Far beyond any real DLL; a larger file is not read into memory.
-constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 28;
 
 // The file layer opens regular files only and never waits, so a FIFO or a
 // device at the path can neither make the program wait for a writer nor
@@ -30,7 +28,7 @@ std::optional<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path
         return std::nullopt;
     DWORD sizeHigh = 0;
     const DWORD size = GetFileSize(handle, &sizeHigh);
-    bool whole = size != INVALID_FILE_SIZE && sizeHigh == 0 && size > 0 && size <= kLargestFile;
+    bool whole = size != INVALID_FILE_SIZE && sizeHigh == 0 && size > 0 && size <= kLargestMessageDll;
     std::vector<std::uint8_t> file(whole ? size : 0);
     for (std::size_t done = 0; whole && done < file.size();) {
         DWORD got = 0;

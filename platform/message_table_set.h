@@ -10,6 +10,9 @@
 #include <utility>
 #include <vector>
 
+// Far beyond any real DLL; a larger file is not read into memory.
+inline constexpr std::uint64_t kLargestMessageDll = std::uint64_t(1) << 28;
+
 class MessageTableSet {
 public:
     // An empty set: every lookup misses.
