@@ -51,18 +51,25 @@ std::string HexText(DWORD value)
     return text;
 }
 
-std::optional<DWORD> ReadHexCode(std::string_view text)
+std::optional<DWORD> ReadDigits(std::string_view digits, DWORD base)
 {
-    if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
+    if (digits.empty())
         return std::nullopt;
     DWORD value = 0;
-    for (const char c : text.substr(2)) {
+    for (const char c : digits) {
         const int digit = HexDigitValue(c);
-        if (digit < 0)
+        if (digit < 0 || static_cast<DWORD>(digit) >= base)
             return std::nullopt;
-        value = value * 16u + static_cast<DWORD>(digit);
+        value = value * base + static_cast<DWORD>(digit);
     }
     return value;
+}
+
+std::optional<DWORD> ReadHexCode(std::string_view text)
+{
+    if (text.size() < 2 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
+        return std::nullopt;
+    return ReadDigits(text.substr(2), 16);
 }
 
 DWORD ValueOfCodeTexts(std::string_view code, std::string_view severity)

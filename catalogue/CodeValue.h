@@ -41,6 +41,10 @@ inline bool IsSevere(DWORD value)
 // written in headers and logs.
 std::string HexText(DWORD value);
 
+// A text of digits of base (2 to 16) only, at least one, either case; digits
+// past 32 bits wrap. Nothing for any other text.
+std::optional<DWORD> ReadDigits(std::string_view digits, DWORD base);
+
 // A text of "0x" or "0X" and hexadecimal digits only, as a code is copied
 // from a log; digits past 32 bits wrap. Nothing for any other text.
 std::optional<DWORD> ReadHexCode(std::string_view text);

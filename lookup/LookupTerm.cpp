@@ -7,21 +7,6 @@
 
 namespace {
 
-// Digits of base base only, at least one; the value wraps in 32 bits.
-std::optional<DWORD> ReadDigits(std::string_view digits, DWORD base)
-{
-    if (digits.empty())
-        return std::nullopt;
-    DWORD value = 0;
-    for (const char c : digits) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0 || static_cast<DWORD>(digit) >= base)
-            return std::nullopt;
-        value = value * base + static_cast<DWORD>(digit);
-    }
-    return value;
-}
-
 bool HasHexLetter(std::string_view text)
 {
     for (const char c : text) {
