@@ -28,10 +28,10 @@ bool UserLanguage(DWORD languageId)
     return languageId == kLanguageNeutral || languageId == LANG_USER_DEFAULT || languageId == kSystemDefaultLanguage;
 }
 
-const MessageTable* TableForLanguage(const MessageTableSet& tables, DWORD languageId)
+const MessageTable* TableForLanguage(const MessageTableSet& tables, DWORD languageId, std::uint16_t userLanguage)
 {
     if (UserLanguage(languageId))
-        return tables.ForUser(UserLanguageFromEnvironment());
+        return tables.ForUser(userLanguage);
     if (languageId > 0xFFFF)
         return nullptr;
     return tables.ForLanguage(static_cast<std::uint16_t>(languageId));
@@ -49,16 +49,17 @@ const std::u16string* FindMessage(const MessageTable& table, DWORD messageId)
 // The texts are 8-bit Windows-1252, where most languages would come out as
 // question marks: the first language of the user's fallback chain whose
 // text converts without loss; English, last in the chain, always does.
-const std::u16string* FindUserMessage(const MessageTableSet& tables, DWORD messageId)
+// Failing that, the user's own table (userTable) answers.
+const std::u16string* FindUserMessage(const MessageTableSet& tables, std::uint16_t userLanguage,
+                                      const MessageTable& userTable, DWORD messageId)
 {
-    for (const std::uint16_t language : LanguageFallbacks(UserLanguageFromEnvironment())) {
+    for (const std::uint16_t language : LanguageFallbacks(userLanguage)) {
         const MessageTable* table = tables.ForLanguage(language);
         const std::u16string* text = table == nullptr ? nullptr : FindMessage(*table, messageId);
         if (text != nullptr && (FitsAnsi1252(*text) || PrimaryLanguage(language) == kEnglishNeutral))
             return text;
     }
-    const MessageTable* table = tables.ForUser(UserLanguageFromEnvironment());
-    return table == nullptr ? nullptr : FindMessage(*table, messageId);
+    return FindMessage(userTable, messageId);
 }
 
 } // namespace
@@ -74,11 +75,13 @@ DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD 
 
     if (tables.Empty())
         return Fail(ERROR_MR_MID_NOT_FOUND);
-    const MessageTable* table = TableForLanguage(tables, languageId);
+    const std::uint16_t userLanguage = UserLanguage(languageId) ? UserLanguageFromEnvironment() : 0;
+    const MessageTable* table = TableForLanguage(tables, languageId, userLanguage);
     if (table == nullptr)
         return Fail(ERROR_RESOURCE_LANG_NOT_FOUND);
-    const std::u16string* message =
-        UserLanguage(languageId) ? FindUserMessage(tables, messageId) : FindMessage(*table, messageId);
+    const std::u16string* message = UserLanguage(languageId)
+        ? FindUserMessage(tables, userLanguage, *table, messageId)
+        : FindMessage(*table, messageId);
     if (message == nullptr)
         return Fail(ERROR_MR_MID_NOT_FOUND);
 
