@@ -11,7 +11,7 @@
 
 constexpr int kLookupFound = 0;
 constexpr int kLookupNotFound = 1;
-constexpr int kLookupFailed = 2; // a bad command line or a header that cannot be read
+constexpr int kLookupFailed = 2; // a bad command line, a header that cannot be read, or output lost
 
 // args without the program's name. Returns the exit status.
 int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, const MessageLookup& messageOf,
