@@ -30,7 +30,8 @@ const char* const kLookupUsage =
     "  --version        print the version\n"
     "\n"
     "Exit status: 0 when every term was found, 1 when one was not, 2 for a bad\n"
-    "command line or a header that cannot be read.\n";
+    "command line, a header that cannot be read, or output that cannot be\n"
+    "written.\n";
 
 namespace {
 
@@ -134,4 +135,15 @@ std::optional<LookupArguments> ReadLookupArguments(const std::vector<std::string
         return std::nullopt;
     }
     return read;
+}
+
+bool AsksForJson(const std::vector<std::string>& args)
+{
+    for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+        if (args[i] == "--json")
+            return true;
+        if (args[i] == "--header" || args[i] == "--prefix" || args[i] == "--message")
+            ++i;
+    }
+    return false;
 }

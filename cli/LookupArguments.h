@@ -20,5 +20,8 @@ struct LookupArguments {
 
 // Nothing, with problem set, for a command line that cannot be run.
 std::optional<LookupArguments> ReadLookupArguments(const std::vector<std::string>& args, std::string& problem);
+// Whether --json is among the options, for a command line that
+// ReadLookupArguments refuses: its error is then given as JSON as well.
+bool AsksForJson(const std::vector<std::string>& args);
 
 extern const char* const kLookupUsage;

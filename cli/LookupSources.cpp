@@ -37,6 +37,12 @@ LookupSources::LookupSources(const LookupPlaces& places, const std::vector<std::
 {
     const TSettings settings(places.SettingsFile.c_str());
     const TSettings::tagErrorsOptions& stored = settings.ErrorsOptions;
+    // A file that is not there selects nothing; saying so points the user at
+    // the settings folder rather than at a selection to change.
+    const bool settingsExist = GetFileAttributesA(places.SettingsFile.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const auto nothingFrom = [&](const char* why) {
+        return settingsExist ? why + places.SettingsFile : places.SettingsFile + " does not exist";
+    };
 
     std::vector<std::string> headerPaths = headers;
     if (headerPaths.empty()) {
@@ -45,14 +51,15 @@ LookupSources::LookupSources(const LookupPlaces& places, const std::vector<std::
         for (const std::string& path : headerPaths)
             anyFound = anyFound || IsFile(path);
         if (!anyFound) {
-            const char* why = headerPaths.empty() ? "no header is selected in " : "no selected header is found from ";
+            const std::string why = nothingFrom(headerPaths.empty() ? "no header is selected in "
+                                                                    : "no selected header is found from ");
             if (!IsFile(places.FallbackHeader)) {
-                Problem = std::string(why) + places.SettingsFile + ", and " + places.FallbackHeader +
+                Problem = why + ", and " + places.FallbackHeader +
                           " is missing: pass --header FILE (a winerror.h, such as the one Debian's package "
                           "mingw-w64-common installs as " + places.FallbackHeader + ")";
                 return;
             }
-            Notes.push_back(std::string(why) + places.SettingsFile + "; reading " + places.FallbackHeader);
+            Notes.push_back(why + "; reading " + places.FallbackHeader);
             headerPaths = {places.FallbackHeader};
         }
     }
@@ -66,7 +73,7 @@ LookupSources::LookupSources(const LookupPlaces& places, const std::vector<std::
             const TSettings defaults(nullptr);
             for (LONG i = 0; i < defaults.ErrorsOptions.Prefixes.Count(); ++i)
                 prefixTexts.emplace_back(defaults.ErrorsOptions.Prefixes.Text(i));
-            Notes.push_back("no prefix is selected in " + places.SettingsFile + "; taking the " +
+            Notes.push_back(nothingFrom("no prefix is selected in ") + "; taking the " +
                             std::to_string(prefixTexts.size()) + " default prefixes");
         }
     }

@@ -13,10 +13,19 @@ namespace {
 
 constexpr const char* kProgram = "vantrel-lookup: ";
 
-int Usage(std::ostream& err, const std::string& problem)
+// A run that fails before any lookup; a script that asked for JSON gets the
+// reason as JSON too, not an empty document.
+int Refuse(bool json, std::ostream& out, std::ostream& err, const std::string& problem, const char* hint)
 {
-    err << kProgram << problem << "\nTry 'vantrel-lookup --help'.\n";
+    err << kProgram << problem << hint;
+    if (json)
+        PrintJson(out, {{"error", problem}});
     return kLookupFailed;
+}
+
+int Usage(bool json, std::ostream& out, std::ostream& err, const std::string& problem)
+{
+    return Refuse(json, out, err, problem, "\nTry 'vantrel-lookup --help'.\n");
 }
 
 int RunMessage(const LookupArguments& arguments, const MessageLookup& messageOf, std::ostream& out)
@@ -41,14 +50,14 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
     std::string problem;
     const std::optional<LookupArguments> arguments = ReadLookupArguments(args, problem);
     if (!arguments)
-        return Usage(err, problem);
+        return Usage(AsksForJson(args), out, err, problem);
     switch (arguments->Run) {
     case LookupArguments::Mode::Help: out << kLookupUsage; return kLookupFound;
     case LookupArguments::Mode::Version: out << "vantrel-lookup " VANTREL_VERSION "\n"; return kLookupFound;
     case LookupArguments::Mode::Message: {
         const int status = RunMessage(*arguments, messageOf, out);
         if (status < 0)
-            return Usage(err, "--message needs a code, not '" + arguments->MessageCode + "'");
+            return Usage(arguments->Json, out, err, "--message needs a code, not '" + arguments->MessageCode + "'");
         if (status == kLookupNotFound)
             err << kProgram << "no message for " << arguments->MessageCode << '\n';
         return status;
@@ -60,10 +69,8 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
     const LookupSources sources(places, arguments->Headers, arguments->Prefixes);
     for (const std::string& note : sources.Notes)
         err << kProgram << note << '\n';
-    if (!sources.Problem.empty()) {
-        err << kProgram << sources.Problem << '\n';
-        return kLookupFailed;
-    }
+    if (!sources.Problem.empty())
+        return Refuse(arguments->Json, out, err, sources.Problem, "\n");
     const LoadedCodes loaded = LoadCodes(sources.Lists());
     int status = loaded.Failed.empty() ? kLookupFound : kLookupFailed;
     for (const FailedHeader& failed : loaded.Failed) {

@@ -56,7 +56,8 @@ TEST_F(LookupSettings, NoSelectedPrefixTakesTheDefaultsAndSaysSo)
     SaveSettings(nullptr);
     const LookupRun run = RunWith({"ERROR_ACCESS_DENIED"}, places);
     EXPECT_EQ(run.Status, kLookupFound);
-    EXPECT_NE(run.Err.find("34 default prefixes"), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find("no prefix is selected in " + places.SettingsFile + "; taking the 34 default prefixes"),
+              std::string::npos) << run.Err;
 }
 
 TEST_F(LookupSettings, NothingSelectedFallsBackToTheFallbackHeader)
@@ -66,6 +67,8 @@ TEST_F(LookupSettings, NothingSelectedFallsBackToTheFallbackHeader)
     EXPECT_EQ(run.Status, kLookupFound);
     EXPECT_EQ(run.Out.substr(0, run.Out.find('\t')), "ERROR_ACCESS_DENIED") << "ERROR_ is a default prefix";
     EXPECT_NE(run.Err.find(places.FallbackHeader), std::string::npos) << "says so on stderr";
+    EXPECT_NE(run.Err.find(places.SettingsFile + " does not exist; taking the 34 default prefixes"),
+              std::string::npos) << run.Err;
     EXPECT_FALSE(std::filesystem::exists(places.SettingsFile)) << "never written";
 }
 
