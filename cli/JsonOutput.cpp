@@ -67,13 +67,11 @@ json TermJson(const TermReport& report)
         return term;
     }
     term["kind"] = "name";
-    json matches = json::array();
-    for (std::size_t i = 0; i < report.Matches.size(); ++i) {
-        json match = DefinitionJson(*report.Matches[i]);
-        match["value"] = ValueJson(report.Values[i]);
-        matches.push_back(std::move(match));
-    }
-    term["definitions"] = std::move(matches);
+    term["definitions"] = DefinitionsJson(report.Matches);
+    json values = json::array();
+    for (const ValueReport& value : report.Values)
+        values.push_back(ValueJson(value));
+    term["values"] = std::move(values);
     return term;
 }
 

@@ -84,10 +84,11 @@ void PrintTermReport(std::ostream& out, const TermReport& report)
         PrintValue(out, report.Values.front());
         return;
     }
-    for (std::size_t i = 0; i < report.Matches.size(); ++i) {
+    for (std::size_t i = 0; i < report.Values.size(); ++i) {
         if (i != 0)
             out << '\n';
-        PrintDefinition(out, *report.Matches[i]);
+        for (const Definition* match : report.MatchesByValue[i])
+            PrintDefinition(out, *match);
         PrintValue(out, report.Values[i]);
     }
 }

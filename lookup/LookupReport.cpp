@@ -1,5 +1,7 @@
 #include "LookupReport.h"
 
+#include <unordered_map>
+
 ValueReport ReportValue(const CodeIndex& index, DWORD value, const MessageLookup& messageOf)
 {
     ValueReport report;
@@ -28,13 +30,20 @@ bool TermReport::Found() const
 TermReport ReportTerm(const CodeIndex& index, std::string_view term, const LookupOptions& options,
                       const MessageLookup& messageOf)
 {
-    TermReport report{std::string(term), ReadLookupTerm(term, options.AllHex), {}, {}};
+    TermReport report{std::string(term), ReadLookupTerm(term, options.AllHex), {}, {}, {}};
     if (report.Read.Type == LookupTerm::Kind::Value) {
         report.Values.push_back(ReportValue(index, report.Read.Value, messageOf));
         return report;
     }
     report.Matches = options.Substring ? index.NamesContaining(report.Read.Name) : index.Named(report.Read.Name);
-    for (const Definition* match : report.Matches)
-        report.Values.push_back(ReportValue(index, match->Value, messageOf));
+    std::unordered_map<DWORD, std::size_t> group;
+    for (const Definition* match : report.Matches) {
+        const auto [place, added] = group.try_emplace(match->Value, report.Values.size());
+        if (added) {
+            report.Values.push_back(ReportValue(index, match->Value, messageOf));
+            report.MatchesByValue.emplace_back();
+        }
+        report.MatchesByValue[place->second].push_back(match);
+    }
     return report;
 }

@@ -1,6 +1,7 @@
 // Everything the lookup tells about one term: for a value its parts, every
 // definition with that value and with its Win32 or HRESULT counterpart, and
-// the system's message; for a name each of its definitions with all that.
+// the system's message; for a name its definitions, and all that for each of
+// their values.
 #pragma once
 
 #include "CodeIndex.h"
@@ -37,9 +38,14 @@ ValueReport ReportValue(const CodeIndex& index, DWORD value, const MessageLookup
 struct TermReport {
     std::string Term;
     LookupTerm Read;
-    // A value: one report. A name: one for each definition found, beside it.
+    // A name: every definition found, in header and line order.
     std::vector<const Definition*> Matches;
+    // A value: its one report. A name: one for each value among the matches,
+    // in the order the values first appear, so that a name defined many
+    // times over with one value is reported once, not once a definition.
     std::vector<ValueReport> Values;
+    // Beside Values, for a name: the matches that have that value.
+    std::vector<std::vector<const Definition*>> MatchesByValue;
 
     bool Found() const;
 };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 const char* const kCodes =
@@ -97,8 +99,9 @@ TEST_F(Lookup, AliasesResolveToTheNamedValueMarkedDerived)
     for (const auto& c : cases) {
         const LookupRun run = Run({"--json", c.Name});
         ASSERT_EQ(run.Status, kLookupFound) << c.Name;
-        const nlohmann::json match = run.Json()["terms"][0]["definitions"][0];
-        EXPECT_EQ(match["value"]["value"], c.Value) << c.Name;
+        const nlohmann::json term = run.Json()["terms"][0];
+        const nlohmann::json match = term["definitions"][0];
+        EXPECT_EQ(term["values"][0]["value"], c.Value) << c.Name;
         EXPECT_EQ(match["derived_from"], c.From) << c.Name;
         EXPECT_EQ(match["from_win32"], c.Win32) << c.Name;
     }
@@ -155,6 +158,59 @@ TEST_F(Lookup, ExitStatuses)
     }
     EXPECT_EQ(RunWith({"--help"}, places).Status, kLookupFound);
     EXPECT_EQ(RunWith({"--version"}, places).Status, kLookupFound);
+}
+
+TEST_F(Lookup, RefusalsAskedForJsonGiveTheErrorAsJsonToo)
+{
+    const struct {
+        std::vector<std::string> Args;
+        bool Json;
+    } cases[] = {
+        {{"--json", "--bogus"}, true},
+        {{"--bogus", "--json"}, true},
+        {{"--json", "--scan", "5"}, true},
+        {{"--json", "--message", "E_ACCESSDENIED"}, true},
+        {{"--prefix", "--json", "--bogus"}, false},
+        {{"--bogus", "--", "--json"}, false},
+    };
+    for (const auto& c : cases) {
+        const LookupRun run = Run(c.Args);
+        EXPECT_EQ(run.Status, kLookupFailed) << run.Err;
+        const std::string problem = run.Err.substr(0, run.Err.find('\n')).substr(std::strlen("vantrel-lookup: "));
+        if (c.Json)
+            EXPECT_EQ(run.Json(), nlohmann::json({{"error", problem}})) << run.Out;
+        else
+            EXPECT_EQ(run.Out, "") << run.Err;
+    }
+    const LookupRun noHeader = RunWith({"--json", "5"}, places);
+    EXPECT_EQ(noHeader.Status, kLookupFailed);
+    EXPECT_NE(noHeader.Json()["error"].get<std::string>().find("--header FILE"), std::string::npos) << noHeader.Out;
+}
+
+TEST_F(Lookup, NameDefinedManyTimesReportsEachValueOnce)
+{
+    std::string header;
+    for (int i = 0; i < 300; ++i)
+        header += "#define ERROR_TWICE 7\r\n";
+    header += "#define ERROR_TWICE 8\r\n";
+    WriteBytes(folder.File("many.h"), header);
+    const std::vector<std::string> args = {"--header", folder.File("many.h"), "--prefix", "ERROR_"};
+
+    std::vector<std::string> json = args;
+    json.insert(json.end(), {"--json", "error_twice"});
+    const nlohmann::json term = RunWith(json, places).Json()["terms"][0];
+    EXPECT_EQ(term["definitions"].size(), 301u);
+    ASSERT_EQ(term["values"].size(), 2u);
+    EXPECT_EQ(term["values"][0]["definitions"].size(), 300u);
+    EXPECT_EQ(term["values"][1]["value"], "0x00000008");
+
+    std::vector<std::string> text = args;
+    text.push_back("ERROR_TWICE");
+    const std::string out = RunWith(text, places).Out;
+    std::size_t blocks = 0;
+    for (std::size_t at = out.find("unsigned"); at != std::string::npos; at = out.find("unsigned", at + 1))
+        ++blocks;
+    EXPECT_EQ(blocks, 2u) << "one block for each value";
 }
 
 TEST_F(Lookup, UnreadableHeaderFailsNamingItAndTheReasonButTheOthersLoad)
