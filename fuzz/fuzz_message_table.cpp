@@ -8,6 +8,7 @@
 
 #include "platform/message_format.h"
 #include "platform/message_from_tables.h"
+#include "platform/message_image.h"
 #include "platform/message_table.h"
 #include "platform/message_table_set.h"
 #include "platform/pe_image.h"
@@ -16,6 +17,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -129,6 +131,18 @@ void CheckDll(ByteView file)
         CheckLookup(tables, id, LANG_USER_DEFAULT);
         if (!languages.empty())
             CheckLookup(tables, id, languages.back());
+    }
+
+    // The command line's image, checked once and indexed on demand, must
+    // answer exactly as the set does.
+    std::optional<MessageImage> image = MessageImage::Open(file.Bytes());
+    FUZZ_CHECK(image.has_value() == !tables.Empty());
+    for (std::uint32_t id : ids) {
+        if (!image)
+            break;
+        const std::u16string* expected = FindWithWin32Fallback(*tables.ForUser(0), id);
+        const std::optional<std::u16string> found = image->Find(0, id);
+        FUZZ_CHECK(found.has_value() == (expected != nullptr) && (!found || *found == *expected));
     }
 }
 

@@ -14,8 +14,6 @@ constexpr DWORD kLanguageNeutral = 0x000;
 constexpr DWORD kSystemDefaultLanguage = 0x800;
 constexpr DWORD kUnsupportedFlags =
     FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_MAX_WIDTH_MASK;
-constexpr DWORD kWin32HResultMask = 0xFFFF0000u;
-constexpr DWORD kWin32HResult = 0x80070000u; // HRESULT_FROM_WIN32
 
 DWORD Fail(DWORD error)
 {
@@ -37,15 +35,6 @@ const MessageTable* TableForLanguage(const MessageTableSet& tables, DWORD langua
     return tables.ForLanguage(static_cast<std::uint16_t>(languageId));
 }
 
-const std::u16string* FindMessage(const MessageTable& table, DWORD messageId)
-{
-    if (const std::u16string* text = table.Find(messageId))
-        return text;
-    if ((messageId & kWin32HResultMask) == kWin32HResult)
-        return table.Find(messageId & ~kWin32HResultMask);
-    return nullptr;
-}
-
 // The texts are 8-bit Windows-1252, where most languages would come out as
 // question marks: the first language of the user's fallback chain whose
 // text converts without loss; English, last in the chain, always does.
@@ -55,14 +44,25 @@ const std::u16string* FindUserMessage(const MessageTableSet& tables, std::uint16
 {
     for (const std::uint16_t language : LanguageFallbacks(userLanguage)) {
         const MessageTable* table = tables.ForLanguage(language);
-        const std::u16string* text = table == nullptr ? nullptr : FindMessage(*table, messageId);
+        const std::u16string* text = table == nullptr ? nullptr : FindWithWin32Fallback(*table, messageId);
         if (text != nullptr && (FitsAnsi1252(*text) || PrimaryLanguage(language) == kEnglishNeutral))
             return text;
     }
-    return FindMessage(userTable, messageId);
+    return FindWithWin32Fallback(userTable, messageId);
 }
 
 } // namespace
+
+const std::u16string* FindWithWin32Fallback(const MessageTable& table, DWORD messageId)
+{
+    constexpr DWORD win32HResultMask = 0xFFFF0000u;
+    constexpr DWORD win32HResult = 0x80070000u; // HRESULT_FROM_WIN32
+    if (const std::u16string* text = table.Find(messageId))
+        return text;
+    if ((messageId & win32HResultMask) == win32HResult)
+        return table.Find(messageId & ~win32HResultMask);
+    return nullptr;
+}
 
 DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD messageId, DWORD languageId,
                               LPSTR buffer, DWORD size)
@@ -81,7 +81,7 @@ DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD 
         return Fail(ERROR_RESOURCE_LANG_NOT_FOUND);
     const std::u16string* message = UserLanguage(languageId)
         ? FindUserMessage(tables, userLanguage, *table, messageId)
-        : FindMessage(*table, messageId);
+        : FindWithWin32Fallback(*table, messageId);
     if (message == nullptr)
         return Fail(ERROR_MR_MID_NOT_FOUND);
 

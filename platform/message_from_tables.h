@@ -5,6 +5,9 @@
 
 #include "win32.h"
 
+#include <string>
+
+class MessageTable;
 class MessageTableSet;
 
 // FormatMessageA's code for a message that formats to nothing, which not
@@ -17,3 +20,7 @@ constexpr DWORD ERROR_NO_WORK_DONE = 1235;
 // FORMAT_MESSAGE_FROM_SYSTEM (see linux/system_message.h).
 DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD messageId, DWORD languageId,
                               LPSTR buffer, DWORD size);
+
+// The table's text for messageId; an HRESULT 0x8007xxxx without a text of its
+// own reads as the Win32 code xxxx, as the system's lookup does.
+const std::u16string* FindWithWin32Fallback(const MessageTable& table, DWORD messageId);

@@ -1,9 +1,8 @@
-#include "message_image_lookup.h"
+#include "message_image.h"
 
+#include "message_from_tables.h"
 #include "message_language.h"
-#include "message_table.h"
 #include "pe_image.h"
-#include "pe_resources.h"
 
 #include <algorithm>
 
@@ -11,44 +10,57 @@ namespace {
 
 constexpr std::uint16_t kMessageTableType = 11; // RT_MESSAGETABLE
 constexpr std::uint16_t kMessageTableName = 1;
-constexpr std::uint32_t kWin32HResultMask = 0xFFFF0000u;
-constexpr std::uint32_t kWin32HResult = 0x80070000u;
 
 } // namespace
 
-ImageMessage FindMessageInImage(std::span<const std::uint8_t> file, std::uint16_t userLanguage, std::uint32_t id)
+std::optional<MessageImage> MessageImage::Open(std::span<const std::uint8_t> file)
 {
     const ByteView bytes(file);
     const auto image = PeImage::Parse(bytes);
     if (!image)
-        return {};
-    const auto languages = FindResourceLanguages(*image, kMessageTableType, kMessageTableName);
+        return std::nullopt;
+    auto languages = FindResourceLanguages(*image, kMessageTableType, kMessageTableName);
     if (!languages || languages->empty())
-        return {};
+        return std::nullopt;
 
     // Every table is checked as FromImage checks it, within the same budget.
     std::uint64_t budget = bytes.Size();
     std::optional<std::u16string> unused;
     for (const ResourceLanguageData& language : *languages) {
         if (language.data.Size() > budget)
-            return {};
+            return std::nullopt;
         budget -= language.data.Size();
         if (!MessageTable::FindIn(language.data, 0, unused))
-            return {};
+            return std::nullopt;
     }
+    return MessageImage(std::move(*languages));
+}
 
-    const ResourceLanguageData* chosen = &languages->front();
+MessageImage::MessageImage(std::vector<ResourceLanguageData> languages_)
+    : languages(std::move(languages_)), tables(languages.size())
+{
+}
+
+MessageImage::MessageImage(MessageImage&& other) noexcept
+    : languages(std::move(other.languages)), tables(std::move(other.tables))
+{
+}
+
+std::optional<std::u16string> MessageImage::Find(std::uint16_t userLanguage, std::uint32_t id)
+{
+    std::size_t chosen = 0;
     for (const std::uint16_t wanted : LanguageFallbacks(userLanguage)) {
-        const auto it = std::find_if(languages->begin(), languages->end(),
+        const auto it = std::find_if(languages.begin(), languages.end(),
                                      [&](const ResourceLanguageData& l) { return l.language == wanted; });
-        if (it != languages->end()) {
-            chosen = &*it;
+        if (it != languages.end()) {
+            chosen = static_cast<std::size_t>(it - languages.begin());
             break;
         }
     }
-    ImageMessage found{true, {}};
-    MessageTable::FindIn(chosen->data, id, found.Text);
-    if (!found.Text && (id & kWin32HResultMask) == kWin32HResult)
-        MessageTable::FindIn(chosen->data, id & ~kWin32HResultMask, found.Text);
-    return found;
+    const std::lock_guard<std::mutex> lock(indexing);
+    if (!tables[chosen])
+        tables[chosen] = MessageTable::Parse(languages[chosen].data);
+    // Open checked the data as Parse does.
+    const std::u16string* text = tables[chosen] ? FindWithWin32Fallback(*tables[chosen], id) : nullptr;
+    return text ? std::optional(*text) : std::nullopt;
 }

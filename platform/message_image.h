@@ -1,22 +1,40 @@
-// One system message straight from a DLL's bytes, for a program that looks
-// up one message and ends: the same text the tables of
-// MessageTableSet::FromImage give through ForUser, without building every
-// language's table.
+// The message tables of a DLL's bytes, checked once and indexed one language
+// at a time as lookups ask for it: a program that looks up many messages
+// reads the file once, and one that looks up a single message builds one
+// language's table, not all of them.
 #pragma once
 
+#include "message_table.h"
+#include "pe_resources.h"
+
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
-struct ImageMessage {
-    // False when MessageTableSet::FromImage would give an empty set: no
-    // message table, or damage in any language's table.
-    bool HasTables = false;
-    // The user's language's text (with the same fallbacks) for the
-    // identifier; an HRESULT 0x8007xxxx without a text of its own reads as
-    // the Win32 code xxxx.
-    std::optional<std::u16string> Text;
+class MessageImage {
+public:
+    // Nothing where MessageTableSet::FromImage would give an empty set: no
+    // message table, or damage in any language's table. The bytes must
+    // outlive the image.
+    static std::optional<MessageImage> Open(std::span<const std::uint8_t> file);
+
+    MessageImage(MessageImage&& other) noexcept;
+    MessageImage& operator=(MessageImage&&) = delete;
+    MessageImage(const MessageImage&) = delete;
+    MessageImage& operator=(const MessageImage&) = delete;
+
+    // The user's language's text (with the fallbacks of MessageTableSet's
+    // ForUser) for the identifier; an HRESULT 0x8007xxxx without a text of
+    // its own reads as the Win32 code xxxx. Safe from any thread.
+    std::optional<std::u16string> Find(std::uint16_t userLanguage, std::uint32_t id);
+
+private:
+    explicit MessageImage(std::vector<ResourceLanguageData> languages);
+
+    std::vector<ResourceLanguageData> languages;
+    std::mutex indexing;
+    std::vector<std::optional<MessageTable>> tables; // beside languages, built on first use
 };
-
-ImageMessage FindMessageInImage(std::span<const std::uint8_t> file, std::uint16_t userLanguage, std::uint32_t id);

@@ -1,13 +1,11 @@
 #include "system_message_utf8.h"
 
 #include "message_format.h"
-#include "message_image_lookup.h"
+#include "message_image.h"
 #include "message_language.h"
 
-std::optional<std::string> MessageUtf8FromImage(std::span<const std::uint8_t> file, DWORD messageId)
+std::string MessageUtf8FromImage(MessageImage& image, DWORD messageId)
 {
-    const ImageMessage found = FindMessageInImage(file, UserLanguageFromEnvironment(), messageId);
-    if (!found.HasTables)
-        return std::nullopt;
-    return found.Text ? FormatMessageTextUtf8(*found.Text, false).text : std::string();
+    const std::optional<std::u16string> text = image.Find(UserLanguageFromEnvironment(), messageId);
+    return text ? FormatMessageTextUtf8(*text, false).text : std::string();
 }

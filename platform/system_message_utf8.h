@@ -4,15 +4,14 @@
 
 #include "platform/win32.h"
 
-#include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
+
+class MessageImage;
 
 // The message FormatMessageA gives for messageId from the system's table in
 // the user's language (0x400, with the same fallbacks), but in UTF-8 straight
 // from the table's Unicode text. Empty when FormatMessageA would fail.
 std::string SystemMessageUtf8(DWORD messageId);
 
-// The same from a message DLL's bytes; nothing when they hold no usable table.
-std::optional<std::string> MessageUtf8FromImage(std::span<const std::uint8_t> file, DWORD messageId);
+// The same from a message DLL's tables.
+std::string MessageUtf8FromImage(MessageImage& image, DWORD messageId);

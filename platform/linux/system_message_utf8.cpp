@@ -2,18 +2,40 @@
 
 #include "mapped_file.h"
 #include "message_system_tables.h"
+#include "platform/message_image.h"
 #include "platform/message_table_set.h"
 
-// Reads the one message from the DLL without building every language's
-// table: the command line looks up a few messages and ends.
+#include <optional>
+
+namespace {
+
+// The first DLL on the search path with a usable table, mapped for the
+// whole run: the command line may look up a hundred thousand messages, and
+// reads the file and indexes its table once.
+struct SystemImage {
+    std::optional<MappedFile> file;
+    std::optional<MessageImage> image;
+
+    SystemImage()
+    {
+        for (const char* path : SystemMessageDllPaths()) {
+            std::optional<MappedFile> candidate = MappedFile::Open(path, kLargestMessageDll);
+            if (!candidate)
+                continue;
+            file.emplace(std::move(*candidate));
+            if (std::optional<MessageImage> opened = MessageImage::Open(file->Bytes())) {
+                image.emplace(std::move(*opened));
+                return;
+            }
+            file.reset();
+        }
+    }
+};
+
+} // namespace
+
 std::string SystemMessageUtf8(DWORD messageId)
 {
-    for (const char* path : SystemMessageDllPaths()) {
-        const auto file = MappedFile::Open(path, kLargestMessageDll);
-        if (!file)
-            continue;
-        if (auto text = MessageUtf8FromImage(file->Bytes(), messageId))
-            return std::move(*text);
-    }
-    return {};
+    static SystemImage system;
+    return system.image ? MessageUtf8FromImage(*system.image, messageId) : std::string();
 }

@@ -5,7 +5,7 @@
 
 #include "output/SystemMessageText.h"
 #include "platform/codepage.h"
-#include "platform/message_image_lookup.h"
+#include "platform/message_image.h"
 #include "platform/message_language.h"
 #include "platform/message_format.h"
 #include "platform/system_message_utf8.h"
@@ -44,14 +44,16 @@ TEST(MessageUtf8, LooksUpAsFormatMessageDoes)
     ScopedLocale english("en_US.UTF-8");
     const std::vector<std::uint8_t> dll = BuildMessageDll(
         PeKind::Pe32Plus, 0x409, {{5, u"Acc\u00e8s \u0434\u0435\u043d\u0438\u0435\u0434.\n"}, {6, u"Needs %1.\n"}});
-    EXPECT_EQ(MessageUtf8FromImage(dll, 5), "Acc\xc3\xa8s \xd0\xb4\xd0\xb5\xd0\xbd\xd0\xb8\xd0\xb5\xd0\xb4.\r\n");
-    EXPECT_EQ(MessageUtf8FromImage(dll, 0x80070005u), MessageUtf8FromImage(dll, 5)) << "HRESULT of a Win32 code";
-    EXPECT_EQ(MessageUtf8FromImage(dll, 6), "") << "a message that needs an insert fails";
-    EXPECT_EQ(MessageUtf8FromImage(dll, 7), "");
+    std::optional<MessageImage> image = MessageImage::Open(dll);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(MessageUtf8FromImage(*image, 5), "Acc\xc3\xa8s \xd0\xb4\xd0\xb5\xd0\xbd\xd0\xb8\xd0\xb5\xd0\xb4.\r\n");
+    EXPECT_EQ(MessageUtf8FromImage(*image, 0x80070005u), MessageUtf8FromImage(*image, 5)) << "HRESULT of a Win32 code";
+    EXPECT_EQ(MessageUtf8FromImage(*image, 6), "") << "a message that needs an insert fails";
+    EXPECT_EQ(MessageUtf8FromImage(*image, 7), "");
     std::vector<std::uint8_t> damaged = dll;
     damaged.resize(damaged.size() / 2);
-    EXPECT_EQ(MessageUtf8FromImage(damaged, 5), std::nullopt) << "no usable table, as FromImage finds";
-    EXPECT_EQ(MessageUtf8FromImage(std::vector<std::uint8_t>{}, 5), std::nullopt);
+    EXPECT_FALSE(MessageImage::Open(damaged)) << "no usable table, as FromImage finds";
+    EXPECT_FALSE(MessageImage::Open(std::vector<std::uint8_t>{}));
 }
 
 // Reads the message DLL the Linux layer stands in for Windows with.
@@ -69,21 +71,21 @@ TEST(MessageUtf8, OneMessageFromTheImageIsTheTablesMessage)
         }
     }
     ASSERT_TRUE(mapped);
-    const std::span<const std::uint8_t> dll = mapped->Bytes();
+    std::optional<MessageImage> image = MessageImage::Open(mapped->Bytes());
+    ASSERT_TRUE(image);
     EXPECT_FALSE(MappedFile::Open("/dev/zero", 1 << 20)) << "a device is no file";
     for (const char* locale : {"en_US.UTF-8", "ja_JP.UTF-8", "pt_BR.UTF-8"}) {
         ScopedLocale chosen(locale);
         const MessageTable* table = SystemMessageTables().ForUser(UserLanguageFromEnvironment());
         ASSERT_NE(table, nullptr);
         for (const std::uint32_t id : {0u, 2u, 5u, 87u, 1921u, 0x80070005u, 0x7FFFFFF0u}) {
-            const ImageMessage found = FindMessageInImage(dll, UserLanguageFromEnvironment(), id);
-            EXPECT_TRUE(found.HasTables);
+            const std::optional<std::u16string> found = image->Find(UserLanguageFromEnvironment(), id);
             const std::u16string* expected = table->Find(id);
             if (expected == nullptr && (id & 0xFFFF0000u) == 0x80070000u)
                 expected = table->Find(id & 0xFFFFu);
-            ASSERT_EQ(found.Text.has_value(), expected != nullptr) << locale << " " << id;
+            ASSERT_EQ(found.has_value(), expected != nullptr) << locale << " " << id;
             if (expected != nullptr) {
-                EXPECT_TRUE(*found.Text == *expected) << locale << " " << id;
+                EXPECT_TRUE(*found == *expected) << locale << " " << id;
             }
         }
     }
