@@ -76,6 +76,11 @@ CodeIndex::CodeIndex(const CodeTable& rows, const PrefixSet& prefixes)
     for (const std::size_t i : order)
         sorted.push_back(std::move(definitions_[i]));
     definitions_ = std::move(sorted);
+
+    byValue_.resize(definitions_.size());
+    std::iota(byValue_.begin(), byValue_.end(), std::size_t{0});
+    std::stable_sort(byValue_.begin(), byValue_.end(),
+                     [&](std::size_t a, std::size_t b) { return definitions_[a].Value < definitions_[b].Value; });
 }
 
 void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std::vector<Place>& places)
@@ -111,11 +116,10 @@ void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std
 
 std::vector<const Definition*> CodeIndex::WithValue(DWORD value) const
 {
+    const auto [first, last] = std::equal_range(byValue_.begin(), byValue_.end(), value, ByValue{definitions_});
     std::vector<const Definition*> found;
-    for (const Definition& d : definitions_) {
-        if (d.Value == value)
-            found.push_back(&d);
-    }
+    for (auto it = first; it != last; ++it)
+        found.push_back(&definitions_[*it]);
     return found;
 }
 

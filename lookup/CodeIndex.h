@@ -51,6 +51,15 @@ private:
     };
     void AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std::vector<Place>& places);
 
+    // Orders positions in definitions_ against a value, for equal_range.
+    struct ByValue {
+        const std::vector<Definition>& definitions;
+        bool operator()(std::size_t a, DWORD value) const { return definitions[a].Value < value; }
+        bool operator()(DWORD value, std::size_t a) const { return value < definitions[a].Value; }
+    };
+
     std::vector<std::string> headers_;
     std::vector<Definition> definitions_;
+    // Positions in definitions_ by value, in header and line order within one value.
+    std::vector<std::size_t> byValue_;
 };
