@@ -1,7 +1,10 @@
 #include "app/AppObject.h"
 
+#include "app/TerminationRequests.h"
 #include "app/TfrmMain.h"
 #include "widgets/seams/MessageBoxService.h"
+
+#include <memory>
 
 namespace {
 constexpr const char* ShowMainFormProperty = "showMainForm";
@@ -43,6 +46,9 @@ int RunMessageLoop(TfrmMain& mainForm)
     QApplication::setQuitOnLastWindowClosed(false);
     const QMetaObject::Connection ending =
         QObject::connect(&mainForm, &TfrmMain::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    // Told from outside to end (a logout, a closed terminal), the program
+    // closes its main window as Exit does, and the run ends as usual.
+    const std::unique_ptr<QObject> requests = WatchTerminationRequests([&mainForm] { mainForm.close(); });
     // A hidden start without an icon would leave no way to the program, so
     // the window starts minimized then.
     if (!ShowMainForm() && !mainForm.TrayIconPresent())

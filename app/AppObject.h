@@ -23,7 +23,8 @@ void SetShowMainForm(bool show);
 bool ShowMainForm();
 
 // Shows the main window if the property says so (minimized when that is its
-// state) and runs the loop until the main window closes.
+// state) and runs the loop until the main window closes; a request from
+// outside to end the program closes it.
 int RunMessageLoop(TfrmMain& mainForm);
 
 void ShowException(const std::exception& error);

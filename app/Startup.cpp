@@ -10,6 +10,9 @@
 #include "settings/TSettings.h"
 #include "widgets/seams/MessageBoxService.h"
 
+#include <QGuiApplication>
+
+#include <cstdlib>
 #include <memory>
 
 TMyString AppFolder;
@@ -79,6 +82,46 @@ void CreateWindows(const StartupOptions& options, RunWindows& windows)
     windows.main->SetSettingsDialog(frmSettings);
 }
 
+// Set while the loop runs. Qt ends the process with exit() from inside the
+// loop when the connection to the display is lost, and the run never comes
+// back to save the settings then.
+bool loopRunning = false;
+
+// Saves at such an exit, without a word: no window can show one any more.
+void SaveAtExitFromLoop()
+{
+    if (loopRunning && Settings != nullptr)
+        Settings->Save(settingsFile.c_str());
+}
+
+// While the loop runs, the settings are saved also when the process ends
+// from inside it, and when a session manager asks for the data to be kept
+// before it ends the session: the end may still be cancelled then, so the
+// program goes on; the session's end itself closes the windows, and the run
+// ends as usual.
+class LoopSaves {
+public:
+    LoopSaves()
+    {
+        [[maybe_unused]] static const int exitHook = std::atexit(SaveAtExitFromLoop);
+        committing = QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [] {
+            if (Settings != nullptr)
+                Settings->Save(settingsFile.c_str());
+        });
+        loopRunning = true;
+    }
+    ~LoopSaves()
+    {
+        loopRunning = false;
+        QObject::disconnect(committing);
+    }
+    LoopSaves(const LoopSaves&) = delete;
+    LoopSaves& operator=(const LoopSaves&) = delete;
+
+private:
+    QMetaObject::Connection committing;
+};
+
 // Settings that cannot be kept are at least not lost without a word.
 void SaveAndDestroySettings()
 {
@@ -112,6 +155,7 @@ int RunVantrel(int& argc, char** argv, const StartupOptions& options)
         application = EnsureApplication(argc, argv);
         SetShowMainForm(Settings->GeneralOptions.ShowAtStart != 0);
         CreateWindows(options, windows);
+        const LoopSaves saves;
         RunMessageLoop(*windows.main);
     } catch (const std::exception& error) {
         if (!application)

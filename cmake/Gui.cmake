@@ -31,6 +31,12 @@ vantrel_gui_sources(VANTREL_WIDGETS_SOURCES widgets widgets/seams)
 vantrel_gui_sources(VANTREL_DIALOGS_SOURCES dialogs)
 vantrel_gui_sources(VANTREL_APP_SOURCES app)
 list(REMOVE_ITEM VANTREL_APP_SOURCES ${CMAKE_SOURCE_DIR}/app/main.cpp)
+# What start-up needs of the system beyond Qt (its signals), one folder per
+# system.
+if(NOT WIN32)
+  vantrel_gui_sources(VANTREL_APP_LINUX_SOURCES app/linux)
+  list(APPEND VANTREL_APP_SOURCES ${VANTREL_APP_LINUX_SOURCES})
+endif()
 
 vantrel_refuse_includes("${VANTREL_WIDGETS_SOURCES}" app "the widgets must not know the main window")
 vantrel_refuse_includes("${VANTREL_WIDGETS_SOURCES}" dialogs "the widgets must not know the dialogs")

@@ -47,7 +47,7 @@ TfrmDeclaration* TfrmDeclaration::ForRow(QWidget* owner, const CodeEntry& row)
         viewer->setWindowTitle(viewer->windowTitle() + QString::fromLatin1(PartialCaption));
     viewer->LineStart = header.PositionOf(declaredAt);
     viewer->LineLength = static_cast<qsizetype>(std::min<std::uint64_t>(FieldNumber(row.LineLength()), INT32_MAX));
-    viewer->StatusBar1->SetPanelText(0, QStringLiteral("Line : ") + QString::fromStdString(row.Line()));
+    viewer->StatusBar1->SetPanelText(0, QString::fromLatin1(LineCaption) + QString::fromStdString(row.Line()));
     viewer->StatusBar1->SetPanelText(1, FromAnsi(row.Mnemonic));
     return viewer;
 }

@@ -59,6 +59,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The line panel's text is this and the declaring line's number.
+    static constexpr const char* LineCaption = "Line : ";
+
     void BuildLayout(const std::string& path);
     void BuildPopupMenu();
     bool PreviewKey(QKeyCombination key);

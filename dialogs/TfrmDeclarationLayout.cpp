@@ -7,16 +7,34 @@
 #include "widgets/TStatusBar.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <cstdint>
+#include <limits>
+
 namespace {
 
 constexpr int WindowWidth = 471;
 constexpr int WindowHeight = 247;
+// The header scan counts lines in 64 bits: a line number has up to 20
+// digits.
+constexpr int LongestLineDigits = std::numeric_limits<std::uint64_t>::digits10 + 1;
+
+// The longest line number, of the font's widest digit.
+QString LongestLineNumber(const QFontMetrics& metrics)
+{
+    QChar widest = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
+    }
+    return QString(LongestLineDigits, widest);
+}
 
 QAction* AddItem(QMenu* menu, const char* name, const char* text, const QKeySequence& key, const char* hint)
 {
@@ -50,6 +68,7 @@ void TfrmDeclaration::BuildLayout(const std::string& path)
 
     StatusBar1 = new TStatusBar({80, 50}, true, this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->WidenPanelFor(0, QString::fromLatin1(LineCaption) + LongestLineNumber(StatusBar1->fontMetrics()));
 
     BuildPopupMenu();
 

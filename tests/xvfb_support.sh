@@ -17,6 +17,8 @@ wait_for() {
 # DISPLAY once the server is ready. Extra arguments go to Xvfb.
 start_xvfb() {
     command -v Xvfb >/dev/null || fail "Xvfb is not installed (package xvfb)"
+    # A number left by an earlier server must not be taken for the new one's.
+    rm -f "$work/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_for 20 test -s "$work/display" || fail "Xvfb did not start"

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QSizeGrip>
 
+#include <algorithm>
+
 namespace {
 constexpr int BarHeight = 19;
 }
@@ -42,4 +44,15 @@ QString TStatusBar::PanelText(int index) const
 void TStatusBar::SetPanelText(int index, const QString& text)
 {
     panels.at(static_cast<std::size_t>(index))->setText(text);
+}
+
+void TStatusBar::WidenPanelFor(int index, const QString& longestText)
+{
+    // The label measures the text with its own frame, indent and font.
+    QLabel* panel = panels.at(static_cast<std::size_t>(index));
+    const QString text = panel->text();
+    panel->setText(longestText);
+    const int needed = panel->sizeHint().width();
+    panel->setText(text);
+    panel->setFixedWidth(std::max(panel->minimumWidth(), needed));
 }

@@ -16,6 +16,9 @@ public:
     int PanelCount() const { return static_cast<int>(panels.size()); }
     QString PanelText(int index) const;
     void SetPanelText(int index, const QString& text);
+    // Widens a fixed panel, never narrowing it, so that longestText shows
+    // whole in it.
+    void WidenPanelFor(int index, const QString& longestText);
 
 private:
     std::vector<QLabel*> panels;

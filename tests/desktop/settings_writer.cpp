@@ -2,7 +2,7 @@
 // the general options named on the command line, and with Header=<path> a
 // header of its own, selected, as the only one, with the first prefix
 // (ERROR_) selected.
-//   settings_writer <file> [ShowAtStart=N] [UseTray=N] [EscapeAction=N] [Header=<path>]
+//   settings_writer <file> [ShowAtStart=N] [UseTray=N] [FlatButtons=N] [EscapeAction=N] [Header=<path>]
 #include "settings/TSettings.h"
 
 #include <cstdio>
@@ -13,7 +13,7 @@
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: settings_writer <file> [ShowAtStart=N] [UseTray=N] [EscapeAction=N] "
+        std::fprintf(stderr, "usage: settings_writer <file> [ShowAtStart=N] [UseTray=N] [FlatButtons=N] [EscapeAction=N] "
                              "[Header=<path>]\n");
         return 2;
     }
@@ -35,6 +35,8 @@ int main(int argc, char** argv)
             options.ShowAtStart = static_cast<BYTE>(value);
         else if (name == "UseTray")
             options.UseTray = static_cast<BYTE>(value);
+        else if (name == "FlatButtons")
+            options.FlatButtons = static_cast<BYTE>(value);
         else if (name == "EscapeAction")
             options.EscapeAction = value;
         else {

@@ -6,9 +6,11 @@
 #include "support/FakeSeams.h"
 #include "dialogs/DeclarationText.h"
 #include "dialogs/TfrmDeclaration.h"
+#include "widgets/TStatusBar.h"
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -307,6 +309,24 @@ private slots:
         QVERIFY(viewer != nullptr);
         QTest::keyClick(viewer->RichEdit1, Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(viewer.isNull(), 2000);
+    }
+
+    void theLongestLineNumberShowsWholeInTheStatusBar()
+    {
+        TestHeader header("#define ERROR_MARKED 5L\r\n");
+        CodeEntry row = header.Row("ERROR_MARKED", 1);
+        row.SubItems[ciLine] = "18446744073709551615";
+        QPointer<TfrmDeclaration> viewer = ShowViewer(row);
+        QVERIFY(viewer != nullptr);
+        auto* panel = viewer->StatusBar1->findChildren<QLabel*>().value(0);
+        QVERIFY(panel != nullptr);
+        QVERIFY(panel->text().endsWith(QLatin1String("18446744073709551615")));
+        // A framed label starts its text half an "x" in.
+        const QFontMetrics metrics = panel->fontMetrics();
+        const int indent = metrics.horizontalAdvance(QLatin1Char('x')) / 2;
+        QVERIFY2(indent + metrics.horizontalAdvance(panel->text()) <= panel->contentsRect().width(),
+                 qPrintable(QStringLiteral("%1 pixels wide").arg(panel->contentsRect().width())));
+        delete viewer;
     }
 
     void ctrlXClosesAndDestroys()
