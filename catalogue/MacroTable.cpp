@@ -103,35 +103,41 @@ bool ReadParameters(LineReader& reader, std::vector<std::string>& parameters)
 
 } // namespace
 
-void MacroTable::AddLine(const char* text, std::size_t length)
+std::optional<NamedMacro> ReadDefineLine(const char* text, std::size_t length)
 {
     std::string_view line(text, length);
     line = line.substr(0, line.find('\0'));
     while (!line.empty() && IsBlank(line.back()))
         line.remove_suffix(1);
     if (!line.empty() && line.back() == '\\')
-        return;
+        return std::nullopt;
 
     LineReader reader(line);
     reader.SkipBlanks();
     if (!reader.Take('#'))
-        return;
+        return std::nullopt;
     reader.SkipBlanks();
     if (!reader.TakeWord("define"))
-        return;
+        return std::nullopt;
     reader.SkipBlanks();
-    const std::string_view name = reader.Identifier();
-    if (name.empty() || macros.find(name) != macros.end())
-        return;
-    MacroDefinition definition;
+    NamedMacro macro;
+    macro.Name = reader.Identifier();
+    if (macro.Name.empty())
+        return std::nullopt;
     // Only a parenthesis right after the name makes a function-like macro.
     if (reader.Take('(')) {
-        definition.FunctionLike = true;
-        if (!ReadParameters(reader, definition.Parameters))
-            return;
+        macro.Definition.FunctionLike = true;
+        if (!ReadParameters(reader, macro.Definition.Parameters))
+            return std::nullopt;
     }
-    definition.Body = WithoutComments(reader.Rest());
-    Add(std::string(name), std::move(definition));
+    macro.Definition.Body = WithoutComments(reader.Rest());
+    return macro;
+}
+
+void MacroTable::AddLine(const char* text, std::size_t length)
+{
+    if (std::optional<NamedMacro> macro = ReadDefineLine(text, length))
+        Add(std::move(macro->Name), std::move(macro->Definition));
 }
 
 void MacroTable::Add(std::string name, MacroDefinition definition)

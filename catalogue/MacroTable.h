@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,10 +17,18 @@ struct MacroDefinition {
     std::string Body; // the replacement text, its comments removed
 };
 
+struct NamedMacro {
+    std::string Name;
+    MacroDefinition Definition;
+};
+
+// text holds length characters of one line as read. Nothing for a line that
+// is no #define, or one continued on the next line.
+std::optional<NamedMacro> ReadDefineLine(const char* text, std::size_t length);
+
 class MacroTable {
 public:
-    // text holds length characters of one line as read. A line that is no
-    // #define, or one continued on the next line, adds nothing.
+    // The define of the line, unless its name is defined already.
     void AddLine(const char* text, std::size_t length);
     void Add(std::string name, MacroDefinition definition);
 

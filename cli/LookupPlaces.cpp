@@ -23,6 +23,5 @@ LookupPlaces InstalledLookupPlaces()
     std::string folder(path, length < sizeof path ? length : 0);
     const std::size_t slash = folder.find_last_of("/\\");
     folder.resize(slash == std::string::npos ? 0 : slash);
-    return LookupPlaces{SettingsFilePath(folder.empty() ? std::string(".") : folder, readOnly),
-                        "/usr/share/mingw-w64/include/winerror.h"};
+    return LookupPlaces{SettingsFilePath(folder.empty() ? std::string(".") : folder, readOnly)};
 }

@@ -37,45 +37,29 @@ LookupSources::LookupSources(const LookupPlaces& places, const std::vector<std::
 {
     const TSettings settings(places.SettingsFile.c_str());
     const TSettings::tagErrorsOptions& stored = settings.ErrorsOptions;
-    // A file that is not there selects nothing; saying so points the user at
-    // the settings folder rather than at a selection to change.
-    const bool settingsExist = GetFileAttributesA(places.SettingsFile.c_str()) != INVALID_FILE_ATTRIBUTES;
-    const auto nothingFrom = [&](const char* why) {
-        return settingsExist ? why + places.SettingsFile : places.SettingsFile + " does not exist";
-    };
 
+    builtIn = headers.empty();
     std::vector<std::string> headerPaths = headers;
-    if (headerPaths.empty()) {
-        headerPaths = Selected(stored.Headers, stored.HeaderSelected);
-        bool anyFound = false;
-        for (const std::string& path : headerPaths)
-            anyFound = anyFound || IsFile(path);
-        if (!anyFound) {
-            const std::string why = nothingFrom(headerPaths.empty() ? "no header is selected in "
-                                                                    : "no selected header is found from ");
-            if (!IsFile(places.FallbackHeader)) {
-                Problem = why + ", and " + places.FallbackHeader +
-                          " is missing: pass --header FILE (a winerror.h, such as the one Debian's package "
-                          "mingw-w64-common installs as " + places.FallbackHeader + ")";
-                return;
-            }
-            Notes.push_back(why + "; reading " + places.FallbackHeader);
-            headerPaths = {places.FallbackHeader};
+    if (builtIn) {
+        // A selected header that is gone leaves the catalogue to answer;
+        // the window would fail to load it, so it is only mentioned.
+        for (const std::string& path : Selected(stored.Headers, stored.HeaderSelected)) {
+            if (IsFile(path))
+                headerPaths.push_back(path);
+            else
+                Notes.push_back("the selected header " + path + " is not found; it is left out");
         }
     }
     for (const std::string& path : headerPaths)
         Take(headers_, headerFlags_, path);
 
     std::vector<std::string> prefixTexts = prefixes;
-    if (prefixTexts.empty()) {
+    if (prefixTexts.empty())
         prefixTexts = Selected(stored.Prefixes, stored.PrefixSelected);
-        if (prefixTexts.empty()) {
-            const TSettings defaults(nullptr);
-            for (LONG i = 0; i < defaults.ErrorsOptions.Prefixes.Count(); ++i)
-                prefixTexts.emplace_back(defaults.ErrorsOptions.Prefixes.Text(i));
-            Notes.push_back(nothingFrom("no prefix is selected in ") + "; taking the " +
-                            std::to_string(prefixTexts.size()) + " default prefixes");
-        }
+    if (prefixTexts.empty()) {
+        const TSettings defaults(nullptr);
+        for (LONG i = 0; i < defaults.ErrorsOptions.Prefixes.Count(); ++i)
+            prefixTexts.emplace_back(defaults.ErrorsOptions.Prefixes.Text(i));
     }
     for (const std::string& prefix : prefixTexts)
         Take(prefixes_, prefixFlags_, prefix);

@@ -1,6 +1,7 @@
-// Which headers and prefixes vantrel-lookup reads: those given on the command
-// line, else those selected in the settings file, else mingw-w64's winerror.h
-// with the prefixes the program starts with.
+// What vantrel-lookup reads: the headers and prefixes given on the command
+// line alone; else the built-in catalogue, with the headers selected in the
+// settings file (and its selected prefixes, or the program's first ones)
+// added to it.
 #pragma once
 
 #include "catalogue/LoadCodes.h"
@@ -10,8 +11,7 @@
 #include <vector>
 
 struct LookupPlaces {
-    std::string SettingsFile;   // read, never written
-    std::string FallbackHeader; // when no header is selected or found
+    std::string SettingsFile; // read, never written
 };
 
 // Where the installed program finds them.
@@ -28,15 +28,16 @@ public:
     CodeLists Lists() const;
     const TStringsStorage& Prefixes() const { return prefixes_; }
     const BYTE* PrefixSelected() const { return prefixFlags_.data(); }
+    // False when --header replaced it.
+    bool BuiltIn() const { return builtIn; }
 
     // What the user should know about the choice, one line each.
     std::vector<std::string> Notes;
-    // Not empty when there is no header to read: what to pass instead.
-    std::string Problem;
 
 private:
     void Take(TStringsStorage& list, std::vector<BYTE>& flags, const std::string& text);
 
+    bool builtIn = true;
     TStringsStorage headers_;
     std::vector<BYTE> headerFlags_;
     TStringsStorage prefixes_;

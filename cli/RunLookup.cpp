@@ -13,19 +13,14 @@ namespace {
 
 constexpr const char* kProgram = "vantrel-lookup: ";
 
-// A run that fails before any lookup; a script that asked for JSON gets the
-// reason as JSON too, not an empty document.
-int Refuse(bool json, std::ostream& out, std::ostream& err, const std::string& problem, const char* hint)
+// A script that asked for JSON gets the reason as JSON too, not an empty
+// document.
+int Usage(bool json, std::ostream& out, std::ostream& err, const std::string& problem)
 {
-    err << kProgram << problem << hint;
+    err << kProgram << problem << "\nTry 'vantrel-lookup --help'.\n";
     if (json)
         PrintJson(out, {{"error", problem}});
     return kLookupFailed;
-}
-
-int Usage(bool json, std::ostream& out, std::ostream& err, const std::string& problem)
-{
-    return Refuse(json, out, err, problem, "\nTry 'vantrel-lookup --help'.\n");
 }
 
 int RunMessage(const LookupArguments& arguments, const MessageLookup& messageOf, std::ostream& out)
@@ -69,8 +64,6 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
     const LookupSources sources(places, arguments->Headers, arguments->Prefixes);
     for (const std::string& note : sources.Notes)
         err << kProgram << note << '\n';
-    if (!sources.Problem.empty())
-        return Refuse(arguments->Json, out, err, sources.Problem, "\n");
     const LoadedCodes loaded = LoadCodes(sources.Lists());
     int status = loaded.Failed.empty() ? kLookupFound : kLookupFailed;
     for (const FailedHeader& failed : loaded.Failed) {
@@ -86,7 +79,7 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
         return status;
     }
 
-    const CodeIndex index(loaded.Rows, PrefixSet(sources.Prefixes(), sources.PrefixSelected()));
+    const CodeIndex index(loaded.Rows, PrefixSet(sources.Prefixes(), sources.PrefixSelected()), sources.BuiltIn());
     nlohmann::json terms = nlohmann::json::array();
     for (std::size_t i = 0; i < arguments->Terms.size(); ++i) {
         const TermReport report = ReportTerm(index, arguments->Terms[i], arguments->Options, messageOf);

@@ -4,11 +4,14 @@
 #include "CodeParts.h"
 
 #include "catalogue/HeaderLineReader.h"
+#include "lookup/BuiltInCatalogue.h"
+#include "lookup/CatalogueRules.h"
 #include "platform/win32.h"
 
 #include <algorithm>
 #include <numeric>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -41,6 +44,24 @@ void ReadAliases(const std::string& path, std::uint32_t header, const PrefixSet&
     CloseHandle(file);
 }
 
+// A loaded header's code has the family the built-in catalogue gives its
+// name; else, when it is one of the catalogue's headers, the family that
+// header's rule gives it; else it is the header's own.
+CodeFamily FamilyOfLoadedCode(std::string_view header, const std::string& name, DWORD value)
+{
+    static const std::unordered_map<std::string_view, CodeFamily> builtIn = [] {
+        std::unordered_map<std::string_view, CodeFamily> families;
+        for (const BuiltInCode& code : BuiltInCodes())
+            families.emplace(BuiltInName(code), code.Family);
+        return families;
+    }();
+    if (const auto found = builtIn.find(name); found != builtIn.end())
+        return found->second;
+    const std::size_t slash = header.find_last_of("/\\");
+    const std::string_view file = slash == std::string_view::npos ? header : header.substr(slash + 1);
+    return CodeFamilyOfDefine(file, name, {}, value).value_or(CodeFamily::Header);
+}
+
 std::string Upper(std::string text)
 {
     CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
@@ -49,8 +70,10 @@ std::string Upper(std::string text)
 
 } // namespace
 
-CodeIndex::CodeIndex(const CodeTable& rows, const PrefixSet& prefixes)
+CodeIndex::CodeIndex(const CodeTable& rows, const PrefixSet& prefixes, bool builtIn)
 {
+    // Definitions point into the paths, which must therefore never move.
+    headers_.reserve(rows.HeaderCount() + (builtIn ? CatalogueHeaders().size() : 0));
     for (std::size_t h = 0; h < rows.HeaderCount(); ++h)
         headers_.push_back(rows.HeaderPath(static_cast<std::uint32_t>(h)));
     std::vector<Place> places;
@@ -58,10 +81,14 @@ CodeIndex::CodeIndex(const CodeTable& rows, const PrefixSet& prefixes)
     places.reserve(rows.Count());
     for (std::size_t i = 0; i < rows.Count(); ++i) {
         const CodeRecord& row = rows[i];
-        definitions_.push_back(Definition{std::string(row.Name, row.NameLength), headers_[row.Header],
-                                          row.Line, row.Value, {}, false});
+        std::string name(row.Name, row.NameLength);
+        const CodeFamily family = FamilyOfLoadedCode(headers_[row.Header], name, row.Value);
+        definitions_.push_back(Definition{std::move(name), headers_[row.Header], row.Line, row.Value, family, {},
+                                          false});
         places.push_back({row.Header, row.Line});
     }
+    if (builtIn)
+        AddBuiltIn(places);
     AddAliases(rows, prefixes, places);
 
     // Header and line order, with the resolved aliases among the rows.
@@ -81,6 +108,25 @@ CodeIndex::CodeIndex(const CodeTable& rows, const PrefixSet& prefixes)
     std::iota(byValue_.begin(), byValue_.end(), std::size_t{0});
     std::stable_sort(byValue_.begin(), byValue_.end(),
                      [&](std::size_t a, std::size_t b) { return definitions_[a].Value < definitions_[b].Value; });
+}
+
+void CodeIndex::AddBuiltIn(std::vector<Place>& places)
+{
+    std::unordered_set<std::string> loaded;
+    for (const Definition& d : definitions_)
+        loaded.insert(d.Name + '=' + std::to_string(d.Value));
+    const auto firstHeader = static_cast<std::uint32_t>(headers_.size());
+    for (const std::string_view header : CatalogueHeaders())
+        headers_.emplace_back(header);
+    for (const BuiltInCode& code : BuiltInCodes()) {
+        std::string name(BuiltInName(code));
+        if (loaded.count(name + '=' + std::to_string(code.Value)) != 0)
+            continue;
+        const std::uint32_t header = firstHeader + code.Header;
+        definitions_.push_back(Definition{std::move(name), headers_[header], code.Line, code.Value, code.Family, {},
+                                          false});
+        places.push_back({header, code.Line});
+    }
 }
 
 void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std::vector<Place>& places)
@@ -105,8 +151,9 @@ void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std
             }
             const DWORD value = it->FromWin32 ? HResultFromWin32(target->second) : target->second;
             known.emplace(it->Name, value);
-            definitions_.push_back(Definition{it->Name, headers_[it->Header], it->Line, value, it->Target,
-                                              it->FromWin32});
+            definitions_.push_back(Definition{it->Name, headers_[it->Header], it->Line, value,
+                                              FamilyOfLoadedCode(headers_[it->Header], it->Name, value),
+                                              it->Target, it->FromWin32});
             places.push_back({it->Header, it->Line});
             it = pending.erase(it);
             progress = true;

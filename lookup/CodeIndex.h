@@ -4,6 +4,7 @@
 #pragma once
 
 #include "catalogue/CodeTable.h"
+#include "lookup/CodeFamily.h"
 
 #include "platform/win32_types.h"
 
@@ -19,6 +20,7 @@ struct Definition {
     std::string_view Header; // the index's own copy of the path
     std::uint64_t Line = 0;
     DWORD Value = 0;
+    CodeFamily Family = CodeFamily::Header;
     // For a define that names another code: that name, and whether the value
     // is HRESULT_FROM_WIN32 of its value. Empty for a row of the load.
     std::string AliasOf;
@@ -31,8 +33,10 @@ class CodeIndex {
 public:
     // The rows of a load; then the defines of the same headers, read with
     // the same prefixes, that name a code whose value is known. A header
-    // that cannot be read again adds no such defines.
-    CodeIndex(const CodeTable& rows, const PrefixSet& prefixes);
+    // that cannot be read again adds no such defines. With builtIn, the
+    // built-in catalogue's codes too, after those of the load; a code that
+    // the load defines with the same name and value is not repeated.
+    CodeIndex(const CodeTable& rows, const PrefixSet& prefixes, bool builtIn = false);
     CodeIndex(const CodeIndex&) = delete;
     CodeIndex& operator=(const CodeIndex&) = delete;
 
@@ -49,6 +53,7 @@ private:
         std::uint32_t Header;
         std::uint64_t Line;
     };
+    void AddBuiltIn(std::vector<Place>& places);
     void AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std::vector<Place>& places);
 
     // Orders positions in definitions_ against a value, for equal_range.

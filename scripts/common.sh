@@ -8,10 +8,11 @@ fail() {
 
 # The Debian packages a build needs, and the ones the tests need on top.
 # scdoc and rsvg-convert make the manual pages and the icons; nlohmann-json3-dev
-# writes vantrel-lookup's --json output.
+# writes vantrel-lookup's --json output; the error headers of mingw-w64-common
+# become the built-in catalogue of codes.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libx11-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation scdoc librsvg2-bin
-                nlohmann-json3-dev)
+                nlohmann-json3-dev mingw-w64-common)
 # Wine's kernelbase.dll carries the system message table the program shows;
 # mingw-w64-common holds the winerror.h the first session of the README loads.
 RUN_PACKAGES=(libwine mingw-w64-common)
@@ -23,8 +24,9 @@ TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils c
 
 # cpack's dpkg-shlibdeps and file, and the checks of the package.
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian)
-# The core cross-built for Windows, with GoogleTest from source, run under Wine.
-WINDOWS_TEST_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
+# The core cross-built for Windows, with GoogleTest from source, run under Wine;
+# g++ builds the catalogue's generator for this machine.
+WINDOWS_TEST_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix googletest wine wine64 mingw-w64-common)
 
 # Installs the packages that are not installed yet; does nothing when all are.
 install_packages() {

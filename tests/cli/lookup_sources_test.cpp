@@ -1,6 +1,6 @@
-// Which headers vantrel-lookup reads when the command line names none: the
-// settings file's selection, else the fallback header, else it says what to
-// pass. The settings file is never written.
+// What vantrel-lookup reads when the command line names no header: the
+// built-in catalogue and the settings file's selection. The settings file is
+// never written.
 #include "cli/LookupRun.h"
 
 #include "settings/TSettings.h"
@@ -36,57 +36,45 @@ protected:
 
     TempFolder folder;
     std::string header = folder.File("mine.h");
-    LookupPlaces places{folder.File("vantrel.dat"), folder.File("fallback.h")};
+    LookupPlaces places{folder.File("vantrel.dat")};
 };
 
-TEST_F(LookupSettings, SelectionOfTheSettingsFileIsRead)
+TEST_F(LookupSettings, SelectedHeadersAddToTheCatalogue)
 {
     SaveSettings("MY_");
     const std::string before = ReadBytes(places.SettingsFile);
-    const LookupRun run = RunWith({"77"}, places);
+    const LookupRun run = RunWith({"--json", "77", "E_FAIL"}, places);
     EXPECT_EQ(run.Status, kLookupFound) << run.Err;
     EXPECT_EQ(run.Err, "");
-    EXPECT_NE(run.Out.find("MY_CODE"), std::string::npos);
-    EXPECT_EQ(RunWith({"ERROR_ACCESS_DENIED"}, places).Status, kLookupNotFound) << "ERROR_ is not selected";
+    const nlohmann::json terms = run.Json()["terms"];
+    EXPECT_EQ(terms[0]["value"]["definitions"][0]["name"], "MY_CODE");
+    EXPECT_EQ(terms[1]["definitions"][0]["header"], "winerror.h") << "from the catalogue";
     EXPECT_EQ(ReadBytes(places.SettingsFile), before) << "never written";
 }
 
-TEST_F(LookupSettings, NoSelectedPrefixTakesTheDefaultsAndSaysSo)
+TEST_F(LookupSettings, WithoutSettingsTheCatalogueAnswersAlone)
 {
-    SaveSettings(nullptr);
-    const LookupRun run = RunWith({"ERROR_ACCESS_DENIED"}, places);
-    EXPECT_EQ(run.Status, kLookupFound);
-    EXPECT_NE(run.Err.find("no prefix is selected in " + places.SettingsFile + "; taking the 34 default prefixes"),
-              std::string::npos) << run.Err;
-}
-
-TEST_F(LookupSettings, NothingSelectedFallsBackToTheFallbackHeader)
-{
-    WriteBytes(places.FallbackHeader, kHeader);
-    const LookupRun run = RunWith({"--scan"}, places);
-    EXPECT_EQ(run.Status, kLookupFound);
-    EXPECT_EQ(run.Out.substr(0, run.Out.find('\t')), "ERROR_ACCESS_DENIED") << "ERROR_ is a default prefix";
-    EXPECT_NE(run.Err.find(places.FallbackHeader), std::string::npos) << "says so on stderr";
-    EXPECT_NE(run.Err.find(places.SettingsFile + " does not exist; taking the 34 default prefixes"),
-              std::string::npos) << run.Err;
+    const LookupRun run = RunWith({"0x80070005", "STATUS_ACCESS_VIOLATION", "ERROR_INTERNET_NAME_NOT_RESOLVED"}, places);
+    EXPECT_EQ(run.Status, kLookupFound) << run.Err;
+    EXPECT_EQ(run.Err, "") << "nothing to say about a missing settings file";
     EXPECT_FALSE(std::filesystem::exists(places.SettingsFile)) << "never written";
 }
 
-TEST_F(LookupSettings, SelectedHeadersThatAreAllMissingFallBackToo)
+TEST_F(LookupSettings, SelectedHeaderThatIsGoneIsMentionedAndLeftOut)
 {
     SaveSettings("ERROR_");
     std::filesystem::remove(header);
-    WriteBytes(places.FallbackHeader, "#define ERROR_ACCESS_DENIED 5L\r\n");
-    EXPECT_EQ(RunWith({"5"}, places).Status, kLookupFound);
+    const LookupRun run = RunWith({"5"}, places);
+    EXPECT_EQ(run.Status, kLookupFound);
+    EXPECT_NE(run.Err.find(header + " is not found"), std::string::npos) << run.Err;
 }
 
-TEST_F(LookupSettings, WithoutAnyHeaderItSaysWhatToPass)
+TEST_F(LookupSettings, HeaderOnTheCommandLineReplacesCatalogueAndSettings)
 {
-    const LookupRun run = RunWith({"5"}, places);
-    EXPECT_EQ(run.Status, kLookupFailed);
-    EXPECT_NE(run.Err.find("--header FILE"), std::string::npos) << run.Err;
-    EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(RunWith({"--header", header, "5"}, places).Status, kLookupFound) << "--header replaces the settings";
+    SaveSettings("MY_");
+    const LookupRun run = RunWith({"--header", header, "--prefix", "ERROR_", "E_FAIL", "ERROR_ACCESS_DENIED"}, places);
+    EXPECT_EQ(run.Status, kLookupNotFound);
+    EXPECT_NE(run.Err.find("E_FAIL: not found"), std::string::npos) << run.Err;
 }
 
 } // namespace

@@ -18,8 +18,8 @@ TEST(LookupScan, PrintsTheWindowsRowsOfWinError)
     if (!std::filesystem::exists(kWinError))
         GTEST_SKIP() << kWinError << " is missing (package mingw-w64-common)";
     TempFolder folder;
-    // No settings file: the fallback header with the default prefixes.
-    const LookupRun run = RunWith({"--scan"}, LookupPlaces{folder.File("vantrel.dat"), kWinError});
+    // No settings file: the header with the default prefixes.
+    const LookupRun run = RunWith({"--scan", "--header", kWinError}, LookupPlaces{folder.File("vantrel.dat")});
     ASSERT_EQ(run.Status, kLookupFound) << run.Err;
 
     TSettings defaults(nullptr);
