@@ -52,7 +52,7 @@ bool ReplacingFile::Commit()
         return false;
     const HANDLE closing = file;
     file = INVALID_HANDLE_VALUE;
-    if (!CloseHandle(closing)
+    if (!CloseHandle(closing) || !KeepTarget()
         || !MoveFileExA(temporaryName.c_str(), targetName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD code = GetLastError();
         DeleteFileA(temporaryName.c_str());
@@ -64,6 +64,17 @@ bool ReplacingFile::Commit()
     FlushFolderOf(targetName.c_str());
     SetLastError(ERROR_SUCCESS);
     return true;
+}
+
+// Only now, with the new file complete: a save that fails before this point
+// leaves the target where it was.
+bool ReplacingFile::KeepTarget()
+{
+    if (keptSuffix.empty() || GetFileAttributesA(targetName.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return true;
+    const std::string keptName = targetName + keptSuffix;
+    return MoveFileExA(targetName.c_str(), keptName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+        != FALSE;
 }
 
 // Closing and deleting must not overwrite the code of the failure that led here.
