@@ -56,6 +56,8 @@ bool ReplacingFile::Commit()
         || !MoveFileExA(temporaryName.c_str(), targetName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD code = GetLastError();
         DeleteFileA(temporaryName.c_str());
+        if (!keptName.empty())
+            MoveFileExA(keptName.c_str(), targetName.c_str(), 0);
         SetLastError(code);
         return false;
     }
@@ -67,14 +69,17 @@ bool ReplacingFile::Commit()
 }
 
 // Only now, with the new file complete: a save that fails before this point
-// leaves the target where it was.
+// leaves the target where it was, and one whose rename fails after it puts
+// the target back.
 bool ReplacingFile::KeepTarget()
 {
     if (keptSuffix.empty() || GetFileAttributesA(targetName.c_str()) == INVALID_FILE_ATTRIBUTES)
         return true;
-    const std::string keptName = targetName + keptSuffix;
-    return MoveFileExA(targetName.c_str(), keptName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-        != FALSE;
+    const std::string name = targetName + keptSuffix;
+    if (!MoveFileExA(targetName.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return false;
+    keptName = name;
+    return true;
 }
 
 // Closing and deleting must not overwrite the code of the failure that led here.

@@ -36,7 +36,7 @@ public:
     // Flushes, closes and moves the temporary file over the target. True only
     // when this save's own file is the one now in place; on false the
     // temporary file is gone and the target in place (a target that could
-    // not be kept is never replaced).
+    // not be moved aside is never replaced).
     bool Commit();
 
 private:
@@ -47,5 +47,6 @@ private:
     std::string targetName; // the requested name with its links followed
     std::string temporaryName;
     std::string keptSuffix;
+    std::string keptName; // where the target went aside, once it has
     HANDLE file;
 };

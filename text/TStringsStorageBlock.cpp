@@ -55,7 +55,7 @@ bool IsUsable(HANDLE file)
 
 // The entry at position index of the table, if it describes a non-empty text
 // whose size is its length plus its zero byte.
-bool ReadEntry(const BYTE* entry, DWORD index, LONG& length, LONG& size)
+bool EntryIsSound(const BYTE* entry, DWORD index, LONG& length, LONG& size)
 {
     length = static_cast<LONG>(GetDword(entry + 4));
     size = static_cast<LONG>(GetDword(entry + 8));
@@ -129,10 +129,10 @@ DWORD TStringsStorage::WriteBlock(HANDLE file)
 
 // The file is untrusted: every count and size is checked against the block's
 // payload size, and that against the bytes the file has left, before
-// anything is allocated for it, and every text is
-// checked for its zero byte before the list may use it. A block that fails a
-// check is corrupt; then, as after any failed read but a foreign magic or
-// version, the list is left empty.
+// anything is allocated for it, and every text is checked for its zero byte
+// before the list may use it. A block that fails a check is corrupt; then, as
+// after any failed read but a foreign magic or version, the list is left
+// empty.
 DWORD TStringsStorage::ReadBlock(HANDLE file)
 {
     if (!IsUsable(file)) {
@@ -196,7 +196,7 @@ DWORD TStringsStorage::ReadItems(HANDLE file, DWORD n, DWORD payload)
         for (DWORD i = 0; i < entries; ++i) {
             LONG length = 0;
             LONG size = 0;
-            if (!ReadEntry(chunk + kEntryBytes * i, first + i, length, size)
+            if (!EntryIsSound(chunk + kEntryBytes * i, first + i, length, size)
                 || static_cast<std::uint64_t>(size) > textBytesLeft)
                 return ERROR_FILE_CORRUPT;
             textBytesLeft -= static_cast<std::uint64_t>(size);
