@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/AppObject.h"
-#include "app/SettingsSaveMessage.h"
+#include "app/SettingsFileMessages.h"
 #include "app/TfrmMain.h"
 #include "dialogs/TfrmFind.h"
 #include "dialogs/TfrmSettings.h"
@@ -122,6 +122,14 @@ private:
     QMetaObject::Connection committing;
 };
 
+// A file that is there but could not be read is not replaced by the defaults
+// without a word.
+void ReportUnreadableSettings()
+{
+    if (const DWORD code = Settings->UnreadableCode(); code != 0)
+        MessageBoxA(nullptr, SettingsNotReadText(settingsFile, code).c_str(), nullptr, MB_ICONEXCLAMATION);
+}
+
 // Settings that cannot be kept are at least not lost without a word.
 void SaveAndDestroySettings()
 {
@@ -153,6 +161,7 @@ int RunVantrel(int& argc, char** argv, const StartupOptions& options)
         settingsFile = SettingsFilePath(AppFolder.c_str());
         Settings = new TSettings(settingsFile.c_str());
         application = EnsureApplication(argc, argv);
+        ReportUnreadableSettings();
         SetShowMainForm(Settings->GeneralOptions.ShowAtStart != 0);
         CreateWindows(options, windows);
         const LoopSaves saves;

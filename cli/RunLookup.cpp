@@ -68,7 +68,8 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
     int status = loaded.Failed.empty() ? kLookupFound : kLookupFailed;
     for (const FailedHeader& failed : loaded.Failed) {
         err << kProgram << "cannot read header \"" << failed.Path
-            << "\": " << ReasonLine(messageOf ? messageOf(failed.Error) : std::string(), failed.Error) << '\n';
+            << "\": " << ReasonLine(messageOf ? messageOf(failed.Error) : std::string(), failed.Error, failed.Path)
+            << '\n';
     }
 
     if (arguments->Run == LookupArguments::Mode::Scan) {

@@ -3,7 +3,10 @@
 // (every flag byte is touched, so a short array shows up under ASan), every
 // text ends with its zero at its length. A refused file changes nothing in
 // the record it was loaded into, and an accepted one saves and loads back to
-// the same record.
+// the same record. Each input is also tried with a long hole after its bytes,
+// so that a block's count of up to 2^31 items meets a file large enough to
+// pass the size checks and is refused by what the entries hold, without an
+// allocation in proportion to the count.
 #include "FuzzCheck.h"
 #include "ListInvariants.h"
 
@@ -13,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -53,11 +57,13 @@ Record SoundRecordOf(const TSettings& settings)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    static const ScratchFolder scratch;
-    const std::string input = scratch.Write("vantrel.dat", data, size);
+namespace {
 
+// More than 2^31 of the smallest items, table entry and text, would take.
+constexpr std::uintmax_t HoleBytes = std::uintmax_t{64} << 30;
+
+void CheckLoad(const ScratchFolder& scratch, const std::string& input)
+{
     // The program's own way in: any failure silently gives the defaults.
     const TSettings constructed(input.c_str());
     SoundRecordOf(constructed);
@@ -68,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!SettingsFile::Load(settings, input.c_str())) {
         FUZZ_CHECK(GetLastError() != ERROR_SUCCESS);
         FUZZ_CHECK(SoundRecordOf(settings) == defaults);
-        return 0;
+        return;
     }
     const Record loaded = SoundRecordOf(settings);
     FUZZ_CHECK(SoundRecordOf(constructed) == loaded);
@@ -78,5 +84,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TSettings reread(nullptr);
     FUZZ_CHECK(SettingsFile::Load(reread, copy.c_str()));
     FUZZ_CHECK(SoundRecordOf(reread) == loaded);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const ScratchFolder scratch;
+    const std::string input = scratch.Write("vantrel.dat", data, size);
+    CheckLoad(scratch, input);
+
+    std::error_code error;
+    std::filesystem::resize_file(input, size + HoleBytes, error);
+    FUZZ_CHECK(!error);
+    CheckLoad(scratch, input);
     return 0;
 }

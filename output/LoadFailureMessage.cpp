@@ -1,6 +1,7 @@
 #include "output/LoadFailureMessage.h"
 
 #include "output/SystemMessageText.h"
+#include "platform/file_failure_detail.h"
 
 std::string ReasonLine(std::string_view message, DWORD code)
 {
@@ -16,6 +17,12 @@ std::string ReasonLine(std::string_view message, DWORD code)
     while (!reason.empty() && reason.back() == ' ')
         reason.pop_back();
     return reason.empty() ? "Error " + std::to_string(code) : reason;
+}
+
+std::string ReasonLine(std::string_view message, DWORD code, const std::string& path)
+{
+    const std::string detail = FileFailureDetail(path, code, FileUse::Read);
+    return ReasonLine(message, code) + (detail.empty() ? "" : " " + detail);
 }
 
 std::string SystemReason(DWORD code)

@@ -17,5 +17,8 @@ std::string LoadFailureMessage(const FailedHeader& failed);
 // own: line ends inside it become spaces, the last one is dropped; "Error "
 // and the code when the message is empty.
 std::string ReasonLine(std::string_view message, DWORD code);
+// The same for a file at path that could not be read, followed by what the
+// file system shows about why (FileFailureDetail), such as "is a folder".
+std::string ReasonLine(std::string_view message, DWORD code, const std::string& path);
 // The same for the system's message for code, in the program's code page.
 std::string SystemReason(DWORD code);

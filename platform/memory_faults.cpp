@@ -5,6 +5,7 @@
 namespace {
 std::atomic<int> allocations{0};
 std::atomic<int> failAt{0};
+std::atomic<std::size_t> largest{0};
 } // namespace
 
 namespace MemoryFaults {
@@ -18,6 +19,19 @@ void Reset()
 {
     failAt = 0;
     allocations = 0;
+    largest = 0;
+}
+
+std::size_t LargestRequest()
+{
+    return largest;
+}
+
+void NoteRequest(std::size_t bytes)
+{
+    std::size_t seen = largest;
+    while (bytes > seen && !largest.compare_exchange_weak(seen, bytes)) {
+    }
 }
 
 bool ShouldFail()

@@ -52,10 +52,12 @@ bool ReplacingFile::Commit()
         return false;
     const HANDLE closing = file;
     file = INVALID_HANDLE_VALUE;
-    if (!CloseHandle(closing)
+    if (!CloseHandle(closing) || !KeepTarget()
         || !MoveFileExA(temporaryName.c_str(), targetName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD code = GetLastError();
         DeleteFileA(temporaryName.c_str());
+        if (!keptName.empty())
+            MoveFileExA(keptName.c_str(), targetName.c_str(), 0);
         SetLastError(code);
         return false;
     }
@@ -63,6 +65,20 @@ bool ReplacingFile::Commit()
     // rename may turn it into a reported failure.
     FlushFolderOf(targetName.c_str());
     SetLastError(ERROR_SUCCESS);
+    return true;
+}
+
+// Only now, with the new file complete: a save that fails before this point
+// leaves the target where it was, and one whose rename fails after it puts
+// the target back.
+bool ReplacingFile::KeepTarget()
+{
+    if (keptSuffix.empty() || GetFileAttributesA(targetName.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return true;
+    const std::string name = targetName + keptSuffix;
+    if (!MoveFileExA(targetName.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return false;
+    keptName = name;
     return true;
 }
 

@@ -28,16 +28,25 @@ public:
     // Writes all bytes or fails with the last error set (a short write counts
     // as ERROR_WRITE_FAULT).
     bool Write(LPCVOID bytes, DWORD count);
+    // Before the new file goes in, the file it replaces is moved aside, to
+    // its own name with suffix added (in the folder of the file a link leads
+    // to), over any older file of that name. For a file that is to be kept
+    // although it could not be read.
+    void KeepReplacedFile(const std::string& suffix) { keptSuffix = suffix; }
     // Flushes, closes and moves the temporary file over the target. True only
     // when this save's own file is the one now in place; on false the
-    // temporary file is gone and the target untouched.
+    // temporary file is gone and the target in place (a target that could
+    // not be moved aside is never replaced).
     bool Commit();
 
 private:
+    bool KeepTarget();
     void Discard();
 
     LPCSTR requestedName;
     std::string targetName; // the requested name with its links followed
     std::string temporaryName;
+    std::string keptSuffix;
+    std::string keptName; // where the target went aside, once it has
     HANDLE file;
 };

@@ -160,7 +160,7 @@ bool Load(TSettings& settings, LPCSTR fileName)
     return true;
 }
 
-bool Save(TSettings& settings, LPCSTR fileName)
+bool Save(TSettings& settings, LPCSTR fileName, const std::string& keepSuffix)
 {
     // The padding carries no meaning, so the file gets zeros rather than
     // whatever memory held.
@@ -169,6 +169,7 @@ bool Save(TSettings& settings, LPCSTR fileName)
     TSettings::tagErrorsOptions& errors = settings.ErrorsOptions;
 
     ReplacingFile out(fileName);
+    out.KeepReplacedFile(keepSuffix);
     return out.Open() && out.Write(FIXED_HEADER.data(), static_cast<DWORD>(FIXED_HEADER.size()))
         && out.Write(&general, sizeof general) && WriteList(out, errors.Headers, errors.HeaderSelected)
         && WriteList(out, errors.Prefixes, errors.PrefixSelected)

@@ -4,6 +4,8 @@
 
 #include "platform/win32_types.h"
 
+#include <string>
+
 class TSettings;
 
 namespace SettingsFile {
@@ -17,8 +19,9 @@ constexpr DWORD FILE_SIGNATURE = 0x000914CB;
 bool Load(TSettings& settings, LPCSTR fileName);
 
 // Writes a complete new file beside fileName and only then puts it in place,
-// so a failed save leaves any older file byte-identical. Not const: the
-// list's block writer is not.
-bool Save(TSettings& settings, LPCSTR fileName);
+// so a failed save leaves any older file byte-identical. With keepSuffix the
+// file it replaces is first moved aside to its name with keepSuffix added.
+// Not const: the list's block writer is not.
+bool Save(TSettings& settings, LPCSTR fileName, const std::string& keepSuffix = {});
 
 } // namespace SettingsFile

@@ -83,8 +83,14 @@ TSettings::TSettings(LPCSTR fileName)
     ErrorsOptions.AddHeader = [this](LPCSTR name) { return DoAddHeader(name); };
     ErrorsOptions.RemoveHeader = [this](LONG index) { DoRemoveHeader(index); };
 
-    if (fileName == nullptr || !SettingsFile::Load(*this, fileName))
-        SetDefaults();
+    if (fileName != nullptr && SettingsFile::Load(*this, fileName))
+        return;
+    const DWORD code = fileName == nullptr ? ERROR_SUCCESS : GetLastError();
+    SetDefaults();
+    if (code != ERROR_SUCCESS && code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND) {
+        unreadableFile = fileName;
+        unreadableCode = code;
+    }
 }
 
 TSettings::~TSettings()
@@ -93,9 +99,18 @@ TSettings::~TSettings()
     ReleaseFlags(ErrorsOptions.PrefixSelected);
 }
 
+// Only the save over the file that could not be read moves it aside, and
+// only the first that succeeds: what it then replaces is its own.
 bool TSettings::Save(LPCSTR fileName)
 {
-    return SettingsFile::Save(*this, fileName);
+    const bool overUnreadable = unreadableCode != 0 && fileName != nullptr && unreadableFile == fileName;
+    if (!SettingsFile::Save(*this, fileName, overUnreadable ? UnreadableSuffix : ""))
+        return false;
+    if (overUnreadable) {
+        unreadableFile.clear();
+        unreadableCode = 0;
+    }
+    return true;
 }
 
 // Starts from empty lists, so it also serves as a reset: appending the

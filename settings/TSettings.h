@@ -6,6 +6,7 @@
 #include "text/TStringsStorage.h"
 
 #include <functional>
+#include <string>
 
 class TSettings {
 public:
@@ -49,7 +50,9 @@ public:
         BYTE ReplaceOutput;
     };
 
-    // Loads fileName (may be null); any failure gives the defaults, silently.
+    // Loads fileName (may be null); any failure gives the defaults. A file
+    // that is there but could not be read is noted (UnreadableCode), and the
+    // first save over it keeps it, as its name with UnreadableSuffix added.
     explicit TSettings(LPCSTR fileName);
     TSettings(const TSettings&) = delete;
     TSettings& operator=(const TSettings&) = delete;
@@ -57,6 +60,10 @@ public:
 
     // Writes the settings file; false with the last error set on failure.
     bool Save(LPCSTR fileName);
+    // Why the file given at construction could not be read; 0 when it was
+    // read, or when there was none (no name, no file, no folder).
+    DWORD UnreadableCode() const { return unreadableCode; }
+    static constexpr const char* UnreadableSuffix = ".bad";
     void SetDefaults();
 
     tagErrorsOptions ErrorsOptions;
@@ -64,6 +71,9 @@ public:
     tagCopyOptions CopyOptions;
 
 private:
+    std::string unreadableFile;
+    DWORD unreadableCode = 0;
+
     bool DoAddHeader(LPCSTR name);
     bool DoAddPrefix(LPCSTR name, bool allowDuplicate);
     void DoRemoveHeader(LONG index);

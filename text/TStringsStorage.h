@@ -34,8 +34,8 @@ public:
     // The "TSSF" block at the file's position. A failed read leaves the list
     // empty, except a foreign magic (ERROR_BAD_FORMAT) or version
     // (ERROR_REVISION_MISMATCH), which leave it untouched; a block that
-    // contradicts itself or promises more bytes than the file has left is
-    // ERROR_FILE_CORRUPT.
+    // contradicts itself, holds more than its payload size, or promises more
+    // bytes than the file has left is ERROR_FILE_CORRUPT.
     virtual DWORD WriteBlock(HANDLE file);
     virtual DWORD ReadBlock(HANDLE file);
     virtual DWORD SaveBlockToFile(LPCSTR fileName);
@@ -66,7 +66,7 @@ private:
     DWORD ResizeItems(LONG entries);
     // Fits the array to count, releasing it when the list is empty.
     void ShrinkItems();
-    DWORD ReadItems(HANDLE file, DWORD n);
+    DWORD ReadItems(HANDLE file, DWORD n, DWORD payload);
 
     Item* items;
     LONG count;

@@ -7,6 +7,7 @@
 #include "platform/win32.h"
 #include "text/FileTransfer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -18,6 +19,11 @@ constexpr DWORD kHeaderBytes = 16;
 constexpr DWORD kEntryBytes = 16;
 // The smallest item: one character and its zero byte, after its table entry.
 constexpr std::uint64_t kSmallestItemBytes = kEntryBytes + 2;
+// The table is read and checked this many entries at a time, never whole, so
+// a block that claims more items than it holds is refused after one chunk.
+constexpr DWORD kEntriesPerChunk = 1024;
+// Texts are read this many bytes at a time.
+constexpr DWORD kTextChunk = 0x10000;
 
 void PutWord(BYTE* at, WORD value)
 {
@@ -47,24 +53,45 @@ bool IsUsable(HANDLE file)
     return file != nullptr && file != INVALID_HANDLE_VALUE;
 }
 
-// Every entry must describe a non-empty text whose size is its length plus
-// its zero byte, sit at its own position, and fit, together with the texts
-// before it, into the bytes the file has left after the table.
-bool EntriesAreSound(const BYTE* table, DWORD n, std::uint64_t textBytesLeft)
+// The entry at position index of the table, if it describes a non-empty text
+// whose size is its length plus its zero byte.
+bool EntryIsSound(const BYTE* entry, DWORD index, LONG& length, LONG& size)
 {
-    std::uint64_t textBytes = 0;
-    for (DWORD i = 0; i < n; ++i) {
-        const BYTE* entry = table + std::uint64_t{kEntryBytes} * i;
-        const auto length = static_cast<LONG>(GetDword(entry + 4));
-        const auto size = static_cast<LONG>(GetDword(entry + 8));
-        const DWORD index = GetDword(entry + 12);
-        if (length <= 0 || std::int64_t{size} != std::int64_t{length} + 1 || index != i)
-            return false;
-        textBytes += static_cast<std::uint64_t>(size);
-        if (textBytes > textBytesLeft)
-            return false;
+    length = static_cast<LONG>(GetDword(entry + 4));
+    size = static_cast<LONG>(GetDword(entry + 8));
+    return length > 0 && std::int64_t{size} == std::int64_t{length} + 1 && GetDword(entry + 12) == index;
+}
+
+// Reads the item's text in chunks into a buffer that grows only with bytes
+// that passed: characters without a zero among them, then the zero. A text
+// that claims gigabytes of what is a hole in the file is refused at its
+// first zero, not allocated whole.
+DWORD ReadText(HANDLE file, TStringsStorage::Item& item)
+{
+    const auto size = static_cast<DWORD>(item.size);
+    DWORD capacity = std::min(size, kTextChunk);
+    item.text = static_cast<char*>(LocalAlloc(LMEM_FIXED, capacity));
+    if (item.text == nullptr)
+        return GetLastError();
+    for (DWORD done = 0; done < size;) {
+        if (done == capacity) {
+            capacity = static_cast<DWORD>(std::min<std::uint64_t>(size, std::uint64_t{capacity} * 2));
+            auto* larger = static_cast<char*>(LocalReAlloc(item.text, capacity, LMEM_MOVEABLE));
+            if (larger == nullptr)
+                return GetLastError();
+            item.text = larger;
+        }
+        const DWORD chunk = std::min(capacity - done, kTextChunk);
+        const DWORD code = ReadExactly(file, item.text + done, chunk);
+        if (code != ERROR_SUCCESS)
+            return code;
+        const auto length = static_cast<DWORD>(item.length);
+        const DWORD characters = length > done ? std::min(chunk, length - done) : 0;
+        if (std::memchr(item.text + done, '\0', characters) != nullptr)
+            return ERROR_FILE_CORRUPT;
+        done += chunk;
     }
-    return true;
+    return item.text[item.length] == '\0' ? ERROR_SUCCESS : ERROR_FILE_CORRUPT;
 }
 
 } // namespace
@@ -100,11 +127,12 @@ DWORD TStringsStorage::WriteBlock(HANDLE file)
     return code;
 }
 
-// The file is untrusted: every count and size is checked against the bytes
-// the file has left before anything is allocated for it, and every text is
-// checked for its zero byte before the list may use it. A block that fails a
-// check is corrupt; then, as after any failed read but a foreign magic or
-// version, the list is left empty.
+// The file is untrusted: every count and size is checked against the block's
+// payload size, and that against the bytes the file has left, before
+// anything is allocated for it, and every text is checked for its zero byte
+// before the list may use it. A block that fails a check is corrupt; then, as
+// after any failed read but a foreign magic or version, the list is left
+// empty.
 DWORD TStringsStorage::ReadBlock(HANDLE file)
 {
     if (!IsUsable(file)) {
@@ -126,7 +154,7 @@ DWORD TStringsStorage::ReadBlock(HANDLE file)
     const DWORD n = GetDword(header + 8);
     if (n == 0)
         return ERROR_SUCCESS;
-    code = ReadItems(file, n);
+    code = ReadItems(file, n, GetDword(header + 12));
     if (code != ERROR_SUCCESS) {
         Clear();
         return code;
@@ -137,41 +165,47 @@ DWORD TStringsStorage::ReadBlock(HANDLE file)
 }
 
 // Reads n items into the empty list; on failure the caller empties it again.
-DWORD TStringsStorage::ReadItems(HANDLE file, DWORD n)
+// The payload (the table and the texts) must hold n of the smallest items
+// and fit into what the file has left; every entry is checked as its chunk
+// comes in, and the item array grows only with the entries that passed.
+DWORD TStringsStorage::ReadItems(HANDLE file, DWORD n, DWORD payload)
 {
     std::uint64_t left = 0;
     DWORD code = BytesLeft(file, &left);
     if (code != ERROR_SUCCESS)
         return code;
-    const std::uint64_t tableBytes = std::uint64_t{kEntryBytes} * n;
-    if (n > 0x7FFFFFFFu || tableBytes > 0xFFFFFFFFu || kSmallestItemBytes * n > left)
+    if (n > 0x7FFFFFFFu || kSmallestItemBytes * n > payload || payload > left)
         return ERROR_FILE_CORRUPT;
+    std::uint64_t textBytesLeft = payload - std::uint64_t{kEntryBytes} * n;
 
-    auto* table = static_cast<BYTE*>(LocalAlloc(LMEM_FIXED, static_cast<SIZE_T>(tableBytes)));
-    if (table == nullptr)
-        return GetLastError();
-    code = ReadExactly(file, table, static_cast<DWORD>(tableBytes));
-    if (code == ERROR_SUCCESS && !EntriesAreSound(table, n, left - tableBytes))
-        code = ERROR_FILE_CORRUPT;
-    if (code == ERROR_SUCCESS)
-        code = ResizeItems(static_cast<LONG>(n));
-
-    for (DWORD i = 0; i < n && code == ERROR_SUCCESS; ++i) {
-        const BYTE* entry = table + std::uint64_t{kEntryBytes} * i;
-        const auto length = static_cast<LONG>(GetDword(entry + 4));
-        const auto size = static_cast<LONG>(GetDword(entry + 8));
-        auto* text = static_cast<char*>(LocalAlloc(LMEM_FIXED, static_cast<SIZE_T>(size)));
-        if (text == nullptr) {
-            code = GetLastError();
-            break;
+    BYTE chunk[kEntriesPerChunk * kEntryBytes];
+    LONG capacity = 0;
+    for (DWORD first = 0; first < n; first += kEntriesPerChunk) {
+        const DWORD entries = std::min(n - first, kEntriesPerChunk);
+        code = ReadExactly(file, chunk, entries * kEntryBytes);
+        if (code != ERROR_SUCCESS)
+            return code;
+        const auto needed = static_cast<LONG>(first + entries);
+        if (needed > capacity) {
+            const std::int64_t doubled = std::max<std::int64_t>(2 * std::int64_t{capacity}, needed);
+            capacity = static_cast<LONG>(std::min<std::int64_t>(n, doubled));
+            code = ResizeItems(capacity);
+            if (code != ERROR_SUCCESS)
+                return code;
         }
-        items[count] = {text, length, size, i};
-        ++count;
-        code = ReadExactly(file, text, static_cast<DWORD>(size));
-        if (code == ERROR_SUCCESS
-            && (text[length] != '\0' || std::memchr(text, '\0', static_cast<SIZE_T>(length)) != nullptr))
-            code = ERROR_FILE_CORRUPT;
+        for (DWORD i = 0; i < entries; ++i) {
+            LONG length = 0;
+            LONG size = 0;
+            if (!EntryIsSound(chunk + kEntryBytes * i, first + i, length, size)
+                || static_cast<std::uint64_t>(size) > textBytesLeft)
+                return ERROR_FILE_CORRUPT;
+            textBytesLeft -= static_cast<std::uint64_t>(size);
+            items[count] = {nullptr, length, size, first + i};
+            ++count;
+        }
     }
-    LocalFree(table);
+
+    for (LONG i = 0; i < count && code == ERROR_SUCCESS; ++i)
+        code = ReadText(file, items[i]);
     return code;
 }

@@ -34,6 +34,7 @@ void* Fail()
 
 void* Allocate(UINT flags, SIZE_T bytes)
 {
+    MemoryFaults::NoteRequest(bytes);
     if (bytes > kLargest || MemoryFaults::ShouldFail())
         return Fail();
     void* block = (flags & LMEM_ZEROINIT) ? std::calloc(1, kHeader + bytes) : std::malloc(kHeader + bytes);
@@ -50,6 +51,7 @@ void* Reallocate(void* memory, SIZE_T bytes, UINT flags)
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
+    MemoryFaults::NoteRequest(bytes);
     if (bytes > kLargest || MemoryFaults::ShouldFail())
         return Fail();
     BlockHeader* header = HeaderOf(memory);

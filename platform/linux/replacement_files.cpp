@@ -65,7 +65,11 @@ BOOL MayReplaceFile(LPCSTR fileName)
         SetLastError(Win32ErrorFromErrno(errno));
         return FALSE;
     }
-    if (!S_ISREG(info.st_mode) || ::faccessat(AT_FDCWD, fileName, W_OK, AT_EACCESS) != 0) {
+    // A file with no write bit for anyone is write-protected, as the system's
+    // read-only attribute is: kept for every user, root included, who would
+    // otherwise pass the access check.
+    const bool writeProtected = (info.st_mode & 0222) == 0;
+    if (!S_ISREG(info.st_mode) || writeProtected || ::faccessat(AT_FDCWD, fileName, W_OK, AT_EACCESS) != 0) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }

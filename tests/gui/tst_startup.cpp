@@ -71,22 +71,49 @@ private slots:
         settingsPath = folder.path() + QStringLiteral("/vantrel.dat");
     }
 
-    void unreadableSettingsGiveDefaultsAndAValidFileAfterTheRun()
+    void unreadableSettingsAreReportedAtStartAndKeptAsBad_data()
     {
-        QFile damaged(settingsPath);
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("not a settings file");
-        damaged.close();
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("code");
+        QByteArray laterVersion = DefaultSettingsBytes(folder.path());
+        laterVersion[92] = 2; // the headers block's format version
+        QTest::newRow("damaged") << QByteArray("not a settings file") << int(ERROR_FILE_CORRUPT);
+        QTest::newRow("later version") << laterVersion << int(ERROR_REVISION_MISMATCH);
+        QTest::newRow("missing") << QByteArray() << 0;
+    }
+
+    void unreadableSettingsAreReportedAtStartAndKeptAsBad()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, code);
+        const QString bad = settingsPath + QStringLiteral(".bad");
+        QFile::remove(bad);
+        if (!stored.isNull()) {
+            QFile file(settingsPath);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(stored) == stored.size());
+            QFile older(bad);
+            QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+        }
 
         bool shown = false;
         QCOMPARE(Run([&] { shown = frmMain->isVisible(); }), 0);
 
         QVERIFY(shown);
-        QVERIFY(boxes.shown.empty());
         QCOMPARE(FileBytes(settingsPath), DefaultSettingsBytes(folder.path()));
         QVERIFY(Settings == nullptr);
         QVERIFY(frmMain == nullptr);
         QCOMPARE(QString::fromLatin1(AppFolder.c_str()), folder.path());
+        if (code == 0) {
+            QVERIFY(boxes.shown.empty());
+            QVERIFY(!QFile::exists(bad));
+            return;
+        }
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        const QString text = QString::fromStdString(boxes.shown[0].text);
+        const QString reason = QString::fromStdString(SystemMessageText(code)).trimmed();
+        QVERIFY2(text.contains(settingsPath) && text.contains(reason), qPrintable(text));
+        QCOMPARE(boxes.shown[0].flags & MB_ICONMASK, MB_ICONEXCLAMATION);
+        QCOMPARE(FileBytes(bad), stored);
     }
 
     void changesOfTheRunAreInTheFileAfterwards()
@@ -121,14 +148,16 @@ private slots:
         QDir(settingsPath).removeRecursively();
 
         QCOMPARE(result, 0);
-        QCOMPARE(boxes.shown.size(), std::size_t(1));
-        const QString text = QString::fromStdString(boxes.shown[0].text);
-        QVERIFY2(text.contains(settingsPath), qPrintable(text));
+        // The folder is named at start as the file that cannot be read, and
+        // once at exit as the one the settings could not be saved to.
+        QCOMPARE(boxes.shown.size(), std::size_t(2));
+        const QString text = QString::fromStdString(boxes.shown[1].text);
+        QVERIFY2(text.contains(settingsPath) && text.contains(QStringLiteral("saved")), qPrintable(text));
         // Moving the new file over a folder is refused: the system's text for
         // that, or its number where the system has no text.
         const QString reason = QString::fromStdString(SystemMessageText(ERROR_ACCESS_DENIED)).trimmed();
         QVERIFY2(text.contains(reason.isEmpty() ? QStringLiteral("Error 5.") : reason), qPrintable(text));
-        QCOMPARE(boxes.shown[0].flags & MB_ICONMASK, MB_ICONEXCLAMATION);
+        QCOMPARE(boxes.shown[1].flags & MB_ICONMASK, MB_ICONEXCLAMATION);
     }
 
     void hiddenAtStartShowsNoWindowButTheTrayIcon()

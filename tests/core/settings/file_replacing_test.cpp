@@ -122,6 +122,22 @@ TEST_F(FileReplacing, WriteProtectedFileIsRefusedAndKept)
     }
 }
 
+// Root passes every access check; the missing write bits still keep the file.
+TEST_F(FileReplacing, WriteProtectedFileIsKeptForRootToo)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may write past the file's mode";
+    for (const Saving& saving : Savings) {
+        SCOPED_TRACE(saving.name);
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << "protected";
+        fs::permissions(path, fs::perms::owner_read);
+        EXPECT_FALSE(saving.save(path));
+        EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(Read(path), "protected");
+        EXPECT_EQ(FolderEntries(), std::vector<std::string>{"vantrel.dat"});
+    }
+}
+
 TEST_F(FileReplacing, ReplacedFileKeepsItsMode)
 {
     for (const Saving& saving : Savings) {

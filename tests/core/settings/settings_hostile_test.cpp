@@ -80,6 +80,32 @@ TEST_F(SettingsHostileFile, CountsOfTwoToThe31ItemsAreRefusedBeforeAllocating)
     }
 }
 
+// A headers block claiming hundreds of millions of items, at the start of an
+// 8 GiB file that is almost all hole: the claim is refused, by the payload
+// size or by the first chunk of empty entries, without asking for memory in
+// proportion to it.
+TEST_F(SettingsHostileFile, HugeCountInAHugeSparseFileIsRefusedWithoutAHugeAllocation)
+{
+    const struct {
+        DWORD count;
+        DWORD payload;
+    } cases[] = {{0x0FFFFFFF, 0xFFFFFFF0}, {0x0E000000, 0xFFFFFFF0}};
+    const Bytes valid = ExpectedDefaultFile();
+    for (const auto& c : cases) {
+        Bytes file(valid.begin(), valid.begin() + 104);
+        Put32(file, kHeaderCount, c.count);
+        Put32(file, kHeaderCount + 4, c.payload);
+        WriteBytes(path, file);
+        ASSERT_EQ(::truncate(path.c_str(), off_t{8} << 30), 0);
+        MemoryFaults::Reset();
+        TSettings target(nullptr);
+        EXPECT_FALSE(SettingsFile::Load(target, path.c_str())) << c.count;
+        EXPECT_EQ(GetLastError(), ERROR_FILE_CORRUPT) << c.count;
+        EXPECT_LT(MemoryFaults::LargestRequest(), std::size_t{1} << 20) << c.count;
+    }
+    MemoryFaults::Reset();
+}
+
 TEST_F(SettingsHostileFile, ItemSizeOfZeroIsRefused)
 {
     Bytes sizeZero = ExpectedDefaultFile();
