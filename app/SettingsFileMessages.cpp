@@ -25,8 +25,8 @@ std::string SettingsNotReadText(const std::string& fileName, DWORD code)
 {
     return "The settings could not be read from " + Utf8ToAnsi1252(fileName) + ":\n"
         + Reason(fileName, code, FileUse::Read)
-        + "\nThe program starts with the default settings; a damaged file is kept, with \".bad\" added to"
-          " its name, when they are saved.";
+        + "\nThe program starts with the default settings. When they are saved, the file that could not be"
+          " read is kept as " + Utf8ToAnsi1252(fileName) + ".bad.";
 }
 
 std::string SettingsNotSavedText(const std::string& fileName, DWORD code)
