@@ -388,6 +388,19 @@ bool IsLess(Value a, Value b)
     return a.isUnsigned ? a.bits < b.bits : a.Signed() < b.Signed();
 }
 
+// How deep the parse has gone, for as long as one level lasts.
+class Depth {
+public:
+    explicit Depth(int& nesting_) : nesting(nesting_) { ++nesting; }
+    ~Depth() { --nesting; }
+    Depth(const Depth&) = delete;
+    Depth& operator=(const Depth&) = delete;
+    bool TooDeep() const { return nesting > kMaxNesting; }
+
+private:
+    int& nesting;
+};
+
 // Recursive descent over C's precedence. live is false inside the branch a
 // ?:, && or || does not take, where C does not evaluate, so a division by
 // zero there is no error.
@@ -424,12 +437,9 @@ private:
 
     bool Conditional(Value& v, bool live)
     {
-        if (++nesting > kMaxNesting)
+        const Depth depth(nesting);
+        if (depth.TooDeep())
             return false;
-        struct Leave {
-            int& n;
-            ~Leave() { --n; }
-        } leave{nesting};
         if (!Binary(v, 0, live))
             return false;
         if (!Take("?"))
@@ -554,12 +564,9 @@ private:
 
     bool Unary(Value& v, bool live)
     {
-        if (++nesting > kMaxNesting)
+        const Depth depth(nesting);
+        if (depth.TooDeep())
             return false;
-        struct Leave {
-            int& n;
-            ~Leave() { --n; }
-        } leave{nesting};
         for (const std::string_view op : {"-", "+", "~", "!"}) {
             if (!Take(op))
                 continue;
