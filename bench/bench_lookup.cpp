@@ -1,7 +1,8 @@
 // vantrel-lookup as users run it: each lookup a whole cold process over W1,
 // beside errno from Debian's moreutils, which looks a code up in the C
-// library's own table; 100,000 terms in one process over W1; and --scan over
-// W2, to set beside cat of the same files (bench_peers). The time is the
+// library's own table; the same from the built-in catalogue alone; 100,000
+// terms in one process over W1; and --scan over W2, to set beside cat of the
+// same files (bench_peers). The time is the
 // child's wall time, child_cpu its processor time.
 #include "support/ChildRun.h"
 #include "support/Workloads.h"
@@ -100,6 +101,13 @@ void LookupManyTerms(benchmark::State& state)
     state.SetItemsProcessed(static_cast<std::int64_t>(kManyTerms) * state.iterations());
 }
 
+// The built-in catalogue alone, as an installed program answers with no
+// header and no settings.
+void LookupBuiltIn(benchmark::State& state, const char* term)
+{
+    Measure(state, {LookupProgram(), term}, false);
+}
+
 void Errno(benchmark::State& state)
 {
     Measure(state, {"errno", "5"}, false);
@@ -118,6 +126,10 @@ void LookupScan(benchmark::State& state)
 
 BENCHMARK_CAPTURE(Lookup, HexW1, "0x80070005")->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Lookup, NameW1, "ERROR_ACCESS_DENIED")
+    ->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LookupBuiltIn, HexBuiltIn, "0x80070005")
+    ->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LookupBuiltIn, NameBuiltIn, "STATUS_ACCESS_VIOLATION")
     ->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
 BENCHMARK(LookupManyTerms)->UseManualTime()->Iterations(kScans)->Unit(benchmark::kMillisecond);
 BENCHMARK(Errno)->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);

@@ -118,9 +118,11 @@ void CodeIndex::AddBuiltIn(std::vector<Place>& places)
     const auto firstHeader = static_cast<std::uint32_t>(headers_.size());
     for (const std::string_view header : CatalogueHeaders())
         headers_.emplace_back(header);
+    definitions_.reserve(definitions_.size() + BuiltInCodes().size());
+    places.reserve(definitions_.capacity());
     for (const BuiltInCode& code : BuiltInCodes()) {
         std::string name(BuiltInName(code));
-        if (loaded.count(name + '=' + std::to_string(code.Value)) != 0)
+        if (!loaded.empty() && loaded.count(name + '=' + std::to_string(code.Value)) != 0)
             continue;
         const std::uint32_t header = firstHeader + code.Header;
         definitions_.push_back(Definition{std::move(name), headers_[header], code.Line, code.Value, code.Family, {},
@@ -134,6 +136,8 @@ void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std
     std::vector<PendingAlias> pending;
     for (std::size_t h = 0; h < rows.HeaderCount(); ++h)
         ReadAliases(rows.HeaderPath(static_cast<std::uint32_t>(h)), static_cast<std::uint32_t>(h), prefixes, pending);
+    if (pending.empty())
+        return;
 
     // A name defined more than once stands for its first definition.
     std::unordered_map<std::string, DWORD> known;
