@@ -5,9 +5,9 @@
 
 #include "CodeIndex.h"
 #include "LookupTerm.h"
-#include "ValueReport.h"
 
 #include "lookup/CodeFamily.h"
+#include "lookup/ValueReport.h"
 
 #include <string>
 #include <string_view>

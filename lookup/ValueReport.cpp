@@ -1,4 +1,4 @@
-#include "ValueReport.h"
+#include "lookup/ValueReport.h"
 
 #include <algorithm>
 

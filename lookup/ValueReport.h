@@ -4,10 +4,9 @@
 // code's HRESULT form.
 #pragma once
 
-#include "CodeIndex.h"
-#include "CodeParts.h"
-
 #include "lookup/CodeFamily.h"
+#include "lookup/CodeIndex.h"
+#include "lookup/CodeParts.h"
 
 #include <functional>
 #include <optional>
