@@ -25,15 +25,14 @@ TEST_F(Decoding, ValuesReadByTheRulesOfEachFamily)
     } cases[] = {
         {{"0x8002802C"}, kLookupFound, "/value/hresult/facility_name", "DISPATCH"},
         {{"0xD0000022"}, kLookupFound, "/value/ntstatus_definitions/0/name", "STATUS_ACCESS_DENIED"},
-        {{"0xC0000022"}, kLookupFound, "/value/hresult/nt", 0},
         {{"0x40010001"}, kLookupFound, "/value/ntstatus/facility_name", "DEBUGGER"},
         {{"0x00000103"}, kLookupFound, "/value/ntstatus/severity_name", "success"},
         {{"80004005"}, kLookupFound, "/values/0/definitions/0/name", "E_FAIL"},
         {{"80004005"}, kLookupFound, "/values/0/read_as", "hexadecimal"},
         {{"1"}, kLookupFound, "/value/meanings_differ", true},
         {{"1"}, kLookupFound, "/value/meanings/1/definitions/0/name", "S_FALSE"},
+        {{"1"}, kLookupFound, "/value/meanings/3/family", "directx"},
         {{"--family", "ntstatus", "1"}, kLookupFound, "/value/definitions/0/name", "STATUS_WAIT_1"},
-        {{"--family", "ntstatus", "1"}, kLookupFound, "/value/meanings_differ", false},
         {{"--family", "win32", "--family", "hresult", "S_FALSE"}, kLookupFound, "/definitions/0/family", "hresult"},
         {{"--family", "win32", "S_FALSE"}, kLookupNotFound, "/found", false},
         {{"0x80040200"}, kLookupNotFound, "/value/interface_defined", true},
@@ -50,16 +49,6 @@ TEST_F(Decoding, ValuesReadByTheRulesOfEachFamily)
         ASSERT_TRUE(found.contains(pointer)) << term << " " << c.Pointer;
         EXPECT_EQ(found[pointer], c.Expected) << term << " " << c.Pointer;
     }
-}
-
-TEST_F(Decoding, EveryFamilyOfAValueIsOneMeaning)
-{
-    const nlohmann::json one = RunWith({"--json", "1"}, places).Json()["terms"][0]["value"];
-    std::vector<std::string> families;
-    for (const auto& meaning : one["meanings"])
-        families.push_back(meaning["family"]);
-    EXPECT_EQ(families, (std::vector<std::string>{"win32", "hresult", "ntstatus", "directx"}));
-    EXPECT_EQ(one["meanings"][0]["message"], "") << "the stand-in has no text for 1";
 }
 
 TEST_F(Decoding, UnknownFamilyIsRefusedNamingTheFamilies)
