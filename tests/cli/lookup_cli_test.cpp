@@ -218,9 +218,9 @@ TEST_F(Lookup, EightDigitTermsReportEachReadingThatFindsADefinition)
              {"12345678", {"0x12345678", "0x00BC614E"}}, {"80004005", {"0x80004005"}}}) {
         std::vector<std::string> args = header;
         args.push_back(term);
-        const nlohmann::json term = Run(args).Json()["terms"][0];
+        const nlohmann::json report = Run(args).Json()["terms"][0];
         std::vector<std::string> shown;
-        for (const auto& value : term["values"])
+        for (const auto& value : report["values"])
             shown.push_back(value["value"]);
         EXPECT_EQ(shown, values) << term;
     }
