@@ -9,7 +9,11 @@ using nlohmann::json;
 
 json DefinitionJson(const Definition& d)
 {
-    json item{{"name", d.Name}, {"header", d.Header}, {"line", d.Line}, {"value", HexText(d.Value)}};
+    json item{{"name", d.Name},
+              {"header", d.Header},
+              {"line", d.Line},
+              {"value", HexText(d.Value)},
+              {"family", FamilyKey(d.Family)}};
     if (d.Derived()) {
         item["derived_from"] = d.AliasOf;
         item["from_win32"] = d.FromWin32;
@@ -25,6 +29,18 @@ json DefinitionsJson(const std::vector<const Definition*>& found)
     return list;
 }
 
+json MeaningsJson(const std::vector<FamilyMeaning>& meanings)
+{
+    json list = json::array();
+    for (const FamilyMeaning& meaning : meanings) {
+        list.push_back({{"family", FamilyKey(meaning.Family)},
+                        {"family_name", FamilyName(meaning.Family)},
+                        {"definitions", DefinitionsJson(meaning.Definitions)},
+                        {"message", meaning.Message}});
+    }
+    return list;
+}
+
 json ValueJson(const ValueReport& v)
 {
     json value{
@@ -33,22 +49,35 @@ json ValueJson(const ValueReport& v)
         {"signed", static_cast<LONG>(v.Value)},
         {"hresult",
          {{"severity", v.HResult.Severity},
+          {"reserved", v.HResult.Reserved},
+          {"customer", v.HResult.Customer},
+          {"nt", v.HResult.Nt},
+          {"x", v.HResult.X},
           {"facility", v.HResult.Facility},
           {"facility_name", v.HResult.FacilityName},
           {"code", v.HResult.Code}}},
         {"definitions", DefinitionsJson(v.Definitions)},
+        {"meanings", MeaningsJson(v.Meanings)},
+        {"meanings_differ", v.MeaningsDiffer()},
+        {"interface_defined", InterfaceDefined(v.HResult)},
         {"message", v.Message},
     };
+    if (v.ReadAs != TermBase::Only)
+        value["read_as"] = v.ReadAs == TermBase::Decimal ? "decimal" : "hexadecimal";
     if (v.NtStatus) {
         value["ntstatus"] = {{"severity", v.NtStatus->Severity},
                              {"severity_name", NtStatusSeverityName(v.NtStatus->Severity)},
                              {"customer", v.NtStatus->Customer},
                              {"facility", v.NtStatus->Facility},
+                             {"facility_name", v.NtStatus->FacilityName},
                              {"code", v.NtStatus->Code}};
     }
     if (v.Win32Code) {
         value["win32_code"] = *v.Win32Code;
         value["win32_definitions"] = DefinitionsJson(v.CounterpartDefinitions);
+    } else if (v.NtStatusCode) {
+        value["ntstatus_code"] = HexText(*v.NtStatusCode);
+        value["ntstatus_definitions"] = DefinitionsJson(v.CounterpartDefinitions);
     } else if (v.HResultForm) {
         value["hresult_form"] = HexText(*v.HResultForm);
         value["hresult_definitions"] = DefinitionsJson(v.CounterpartDefinitions);
@@ -56,22 +85,27 @@ json ValueJson(const ValueReport& v)
     return value;
 }
 
+json ValuesJson(const std::vector<ValueReport>& reports)
+{
+    json values = json::array();
+    for (const ValueReport& value : reports)
+        values.push_back(ValueJson(value));
+    return values;
+}
+
 } // namespace
 
 json TermJson(const TermReport& report)
 {
     json term{{"term", report.Term}, {"found", report.Found()}};
+    term["values"] = ValuesJson(report.Values);
     if (report.Read.Type == LookupTerm::Kind::Value) {
         term["kind"] = "value";
-        term["value"] = ValueJson(report.Values.front());
+        term["value"] = term["values"].front();
         return term;
     }
     term["kind"] = "name";
     term["definitions"] = DefinitionsJson(report.Matches);
-    json values = json::array();
-    for (const ValueReport& value : report.Values)
-        values.push_back(ValueJson(value));
-    term["values"] = std::move(values);
     return term;
 }
 
@@ -102,7 +136,7 @@ json HeadersJson(const LoadedCodes& loaded, const MessageLookup& messageOf)
         headers["failed"].push_back({{"path", failed.Path},
                                      {"missing", failed.Missing},
                                      {"error", failed.Error},
-                                     {"reason", messageOf ? messageOf(failed.Error) : std::string()}});
+                                     {"reason", messageOf ? messageOf(failed.Error, CodeFamily::Win32) : std::string()}});
     }
     return headers;
 }

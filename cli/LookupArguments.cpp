@@ -1,5 +1,7 @@
 #include "cli/LookupArguments.h"
 
+#include "lookup/CodeFamily.h"
+
 #include <string_view>
 
 const char* const kLookupUsage =
@@ -14,6 +16,7 @@ const char* const kLookupUsage =
     "A TERM is a code or a name:\n"
     "  0x80070005, C0000005   hexadecimal (0x, or hex digits with a letter A-F)\n"
     "  5, -2147024891         decimal, signed or not, taken as 32 bits\n"
+    "  80004005               eight digits: decimal and hexadecimal both\n"
     "  E_ACCESSDENIED         a name, in any case\n"
     "\n"
     "Options:\n"
@@ -23,6 +26,9 @@ const char* const kLookupUsage =
     "                   headers (repeatable)\n"
     "  --prefix P       take names that start with P instead of the selected\n"
     "                   prefixes (repeatable)\n"
+    "  --family NAME    report only the definitions of family NAME (repeatable):\n"
+    "                   win32, hresult, ntstatus, netmgmt, wininet, winhttp,\n"
+    "                   directx, mediafoundation, windowsupdate, oledb, header\n"
     "  --scan           print every code of the headers, one tab-separated line\n"
     "                   each: mnemonic, code, facility, severity, N, header, line,\n"
     "                   byte offset and length of the line\n"
@@ -36,6 +42,14 @@ const char* const kLookupUsage =
     "written.\n";
 
 namespace {
+
+std::string FamilyKeys()
+{
+    std::string keys;
+    for (const CodeFamily family : AllFamilies())
+        keys += std::string(keys.empty() ? "" : ", ") + std::string(FamilyKey(family));
+    return keys;
+}
 
 // --name VALUE or --name=VALUE; false when args holds no value for it.
 bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name, std::string& value,
@@ -93,7 +107,7 @@ std::optional<LookupArguments> ReadLookupArguments(const std::vector<std::string
         } else {
             std::string value;
             bool matched = false;
-            for (const std::string_view name : {"--header", "--prefix", "--message"}) {
+            for (const std::string_view name : {"--header", "--prefix", "--message", "--family"}) {
                 if (!TakeValue(args, i, name, value, matched)) {
                     problem = std::string(name) + " needs a value";
                     return std::nullopt;
@@ -108,6 +122,13 @@ std::optional<LookupArguments> ReadLookupArguments(const std::vector<std::string
                     read.Headers.push_back(value);
                 } else if (name == "--prefix") {
                     read.Prefixes.push_back(value);
+                } else if (name == "--family") {
+                    const std::optional<CodeFamily> family = FamilyOfKey(value);
+                    if (!family) {
+                        problem = "unknown family '" + value + "'; the families are " + FamilyKeys();
+                        return std::nullopt;
+                    }
+                    read.Options.Families.push_back(*family);
                 } else {
                     message = true;
                     read.MessageCode = value;
@@ -144,7 +165,7 @@ bool AsksForJson(const std::vector<std::string>& args)
     for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
         if (args[i] == "--json")
             return true;
-        if (args[i] == "--header" || args[i] == "--prefix" || args[i] == "--message")
+        if (args[i] == "--header" || args[i] == "--prefix" || args[i] == "--message" || args[i] == "--family")
             ++i;
     }
     return false;

@@ -28,7 +28,7 @@ int RunMessage(const LookupArguments& arguments, const MessageLookup& messageOf,
     const LookupTerm code = ReadLookupTerm(arguments.MessageCode, arguments.Options.AllHex);
     if (code.Type != LookupTerm::Kind::Value)
         return -1;
-    const std::string message = messageOf ? messageOf(code.Value) : std::string();
+    const std::string message = messageOf ? messageOf(code.Value, FamilyByShape(code.Value)) : std::string();
     if (arguments.Json) {
         PrintJson(out, {{"value", HexText(code.Value)}, {"message", message}});
     } else if (!message.empty()) {
@@ -68,7 +68,7 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
     int status = loaded.Failed.empty() ? kLookupFound : kLookupFailed;
     for (const FailedHeader& failed : loaded.Failed) {
         err << kProgram << "cannot read header \"" << failed.Path
-            << "\": " << ReasonLine(messageOf ? messageOf(failed.Error) : std::string(), failed.Error, failed.Path)
+            << "\": " << ReasonLine(messageOf ? messageOf(failed.Error, CodeFamily::Win32) : std::string(), failed.Error, failed.Path)
             << '\n';
     }
 

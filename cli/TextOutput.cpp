@@ -5,10 +5,11 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace {
 
-constexpr const char* kIndent = "            ";
+constexpr const char* Indent = "            ";
 
 // The message's lines with LF ends, the last line end dropped.
 std::string MessageLines(const std::string& message)
@@ -41,39 +42,108 @@ void PrintDefinitions(std::ostream& out, const char* label, const std::vector<co
         return;
     }
     for (std::size_t i = 0; i < found.size(); ++i) {
-        out << (i == 0 ? column : kIndent);
+        out << (i == 0 ? column : Indent);
         PrintDefinition(out, *found[i]);
     }
 }
 
-void PrintValue(std::ostream& out, const ValueReport& v)
+void PrintMessageLines(std::ostream& out, const std::string& text)
 {
-    out << HexText(v.Value) << "  unsigned " << v.Value << "  signed " << static_cast<LONG>(v.Value) << '\n';
-    out << "  HRESULT   severity " << v.HResult.Severity << ", facility " << v.HResult.Facility << " ("
-        << v.HResult.FacilityName << "), code " << v.HResult.Code << '\n';
-    if (v.NtStatus) {
-        out << "  NTSTATUS  severity " << v.NtStatus->Severity << " (" << NtStatusSeverityName(v.NtStatus->Severity)
-            << "), customer " << v.NtStatus->Customer << ", facility " << v.NtStatus->Facility << ", code "
-            << v.NtStatus->Code << '\n';
-    }
-    PrintDefinitions(out, "Defined", v.Definitions);
-    if (v.Win32Code) {
-        out << "  As Win32 code " << *v.Win32Code << ":\n";
-        PrintDefinitions(out, "", v.CounterpartDefinitions);
-    } else if (v.HResultForm) {
-        out << "  As HRESULT " << HexText(*v.HResultForm) << ":\n";
-        PrintDefinitions(out, "", v.CounterpartDefinitions);
-    }
-    const std::string message = MessageLines(v.Message);
+    const std::string message = MessageLines(text);
     out << "  Message   ";
     if (message.empty())
         out << "(none)";
     for (const char c : message) {
         out << c;
         if (c == '\n')
-            out << kIndent;
+            out << Indent;
     }
     out << '\n';
+}
+
+void PrintFacility(std::ostream& out, DWORD number, std::string_view name)
+{
+    out << "facility " << number;
+    if (!name.empty())
+        out << " (" << name << ')';
+}
+
+void PrintParts(std::ostream& out, const ValueReport& v)
+{
+    const HResultParts& h = v.HResult;
+    out << "  HRESULT   severity " << h.Severity << ", reserved " << h.Reserved << ", customer " << h.Customer
+        << ", NT " << h.Nt << ", X " << h.X << ", ";
+    PrintFacility(out, h.Facility, h.FacilityName);
+    out << ", code " << h.Code << '\n';
+    if (v.NtStatus) {
+        out << "  NTSTATUS  severity " << v.NtStatus->Severity << " (" << NtStatusSeverityName(v.NtStatus->Severity)
+            << "), customer " << v.NtStatus->Customer << ", ";
+        PrintFacility(out, v.NtStatus->Facility, v.NtStatus->FacilityName);
+        out << ", code " << v.NtStatus->Code << '\n';
+    }
+}
+
+void PrintMeanings(std::ostream& out, const ValueReport& v)
+{
+    if (v.Definitions.empty())
+        PrintDefinitions(out, "Defined", {});
+    for (const FamilyMeaning& meaning : v.Meanings) {
+        if (meaning.Definitions.empty())
+            continue;
+        out << "  Defined as " << FamilyName(meaning.Family) << ":\n";
+        PrintDefinitions(out, "", meaning.Definitions);
+        if (v.MeaningsDiffer() && !meaning.Message.empty())
+            PrintMessageLines(out, meaning.Message);
+    }
+    if (!v.MeaningsDiffer() || v.Message.empty())
+        PrintMessageLines(out, v.Message);
+    if (v.MeaningsDiffer()) {
+        out << "  Note      one value, a different meaning in each family:";
+        for (std::size_t i = 0; i < v.Meanings.size(); ++i)
+            out << (i == 0 ? " " : ", ") << FamilyName(v.Meanings[i].Family);
+        out << '\n';
+    }
+    if (InterfaceDefined(v.HResult))
+        out << "  Note      facility ITF: the meaning depends on the interface that returned the value\n";
+}
+
+void PrintValue(std::ostream& out, const ValueReport& v)
+{
+    out << HexText(v.Value) << "  unsigned " << v.Value << "  signed " << static_cast<LONG>(v.Value) << '\n';
+    PrintParts(out, v);
+    PrintMeanings(out, v);
+    if (v.Win32Code) {
+        out << "  As Win32 code " << *v.Win32Code << ":\n";
+        PrintDefinitions(out, "", v.CounterpartDefinitions);
+    } else if (v.NtStatusCode) {
+        out << "  As NTSTATUS " << HexText(*v.NtStatusCode) << ":\n";
+        PrintDefinitions(out, "", v.CounterpartDefinitions);
+    } else if (v.HResultForm) {
+        out << "  As HRESULT " << HexText(*v.HResultForm) << ":\n";
+        PrintDefinitions(out, "", v.CounterpartDefinitions);
+    }
+}
+
+const char* BaseName(TermBase base)
+{
+    return base == TermBase::Decimal ? "decimal" : "hexadecimal";
+}
+
+// A term of eight digits: each reading shown says which it is; the one left
+// out says that nothing is defined with it.
+void PrintReadings(std::ostream& out, const TermReport& report)
+{
+    for (std::size_t i = 0; i < report.Values.size(); ++i) {
+        if (i != 0)
+            out << '\n';
+        out << report.Term << " read as " << BaseName(report.Values[i].ReadAs) << ":\n";
+        PrintValue(out, report.Values[i]);
+    }
+    if (report.Values.size() == 1) {
+        const bool hexShown = report.Values.front().ReadAs == TermBase::Hexadecimal;
+        out << report.Term << " read as " << BaseName(hexShown ? TermBase::Decimal : TermBase::Hexadecimal) << ", "
+            << HexText(hexShown ? report.Read.Value : *report.Read.HexValue) << ", has no definition\n";
+    }
 }
 
 } // namespace
@@ -81,7 +151,10 @@ void PrintValue(std::ostream& out, const ValueReport& v)
 void PrintTermReport(std::ostream& out, const TermReport& report)
 {
     if (report.Read.Type == LookupTerm::Kind::Value) {
-        PrintValue(out, report.Values.front());
+        if (report.Read.HexValue)
+            PrintReadings(out, report);
+        else
+            PrintValue(out, report.Values.front());
         return;
     }
     for (std::size_t i = 0; i < report.Values.size(); ++i) {

@@ -1,8 +1,8 @@
 // vantrel-lookup: looks Windows error codes up from a terminal or a script,
 // on the same headers, settings and system messages as the window program.
 #include "cli/CheckedOutput.h"
+#include "cli/FamilyMessages.h"
 #include "cli/RunLookup.h"
-#include "output/SystemMessageText.h"
 
 #include <cstring>
 #include <iostream>
@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     CheckedOutput standardOutput(STDOUT_FILENO);
     std::ostream out(&standardOutput);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const int status = RunLookup(args, InstalledLookupPlaces(), SystemMessageTextUtf8, out, std::cerr);
+    const int status = RunLookup(args, InstalledLookupPlaces(), FamilyMessage, out, std::cerr);
     if (const int error = standardOutput.Finish()) {
         std::cerr << "vantrel-lookup: the output could not be written: " << std::strerror(error) << '\n';
         return kLookupFailed;

@@ -1,7 +1,10 @@
 // The command-line lookup's readers over arbitrary bytes. The first byte
 // picks one:
 //   0: a term, as a code or a name, with and without --hex. A name is the
-//      term unchanged; a code's term holds only sign, digit and x bytes.
+//      term unchanged; a code's term holds only sign, digit and x bytes. A
+//      second, hexadecimal reading is only of eight decimal digits without
+//      --hex, is those digits read as hexadecimal, and differs from the
+//      first.
 //   1: one header line as an alias define. Both names lie in the line, are
 //      made of word bytes, and differ.
 //   2: a whole header, loaded with every name selected and indexed with its
@@ -10,6 +13,7 @@
 #include "EveryName.h"
 #include "FuzzCheck.h"
 
+#include "catalogue/CodeValue.h"
 #include "catalogue/LoadCodes.h"
 #include "catalogue/PrefixSet.h"
 #include "lookup/AliasDefine.h"
@@ -46,6 +50,10 @@ void CheckTerm(std::string_view term)
         }
         FUZZ_CHECK(!term.empty());
         FUZZ_CHECK(term.find_first_not_of("0123456789abcdefABCDEFxX+-") == std::string_view::npos);
+        if (!read.HexValue)
+            continue;
+        FUZZ_CHECK(!allHex && term.size() == 8 && term.find_first_not_of("0123456789") == std::string_view::npos);
+        FUZZ_CHECK(read.HexValue == ReadDigits(term, 16) && read.HexValue != read.Value);
     }
 }
 

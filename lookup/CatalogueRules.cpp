@@ -79,3 +79,15 @@ std::optional<CodeFamily> CodeFamilyOfDefine(std::string_view headerName, std::s
     }
     return std::nullopt;
 }
+
+std::optional<FacilityKind> FacilityKindOfDefine(std::string_view headerName, std::string_view name,
+                                                 std::uint32_t value)
+{
+    if (!name.starts_with("FACILITY_"))
+        return std::nullopt;
+    if (headerName == "winerror.h" && value <= 0x7FFu)
+        return FacilityKind::HResult;
+    if (headerName == "ntstatus.h" && value <= 0xFFFu)
+        return FacilityKind::NtStatus;
+    return std::nullopt;
+}

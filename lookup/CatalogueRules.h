@@ -28,3 +28,15 @@ std::span<const std::string_view> CatalogueHeaders();
 // define names no code.
 std::optional<CodeFamily> CodeFamilyOfDefine(std::string_view headerName, std::string_view name,
                                              std::string_view expression, std::uint32_t value);
+
+// The two numberings of facilities the headers name: winerror.h's FACILITY_
+// defines number the facilities of HRESULTs (bits 16..26), ntstatus.h's those
+// of NTSTATUS values (bits 16..27).
+enum class FacilityKind : std::uint8_t { HResult, NtStatus };
+
+// Which numbering a define gives a facility of: a FACILITY_ name of
+// winerror.h or ntstatus.h whose value fits that numbering's bits. Values
+// that do not fit (FACILITY_NT_BIT, a flag; FACILITY_AUDCLNT, whose number
+// takes bit 27 as well) name no facility.
+std::optional<FacilityKind> FacilityKindOfDefine(std::string_view headerName, std::string_view name,
+                                                 std::uint32_t value);

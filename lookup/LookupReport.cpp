@@ -1,30 +1,32 @@
 #include "LookupReport.h"
 
+#include <algorithm>
 #include <unordered_map>
 
-ValueReport ReportValue(const CodeIndex& index, DWORD value, const MessageLookup& messageOf)
+namespace {
+
+// Both readings of an eight-digit term, keeping those that find a definition.
+void ReportBothReadings(TermReport& report, const CodeIndex& index, const LookupOptions& options,
+                        const MessageLookup& messageOf)
 {
-    ValueReport report;
-    report.Value = value;
-    report.HResult = HResultPartsOf(value);
-    report.NtStatus = NtStatusPartsOf(value);
-    report.Definitions = index.WithValue(value);
-    report.Win32Code = Win32CodeOfHResult(value);
-    report.HResultForm = HResultOfWin32Code(value);
-    if (report.Win32Code)
-        report.CounterpartDefinitions = index.WithValue(*report.Win32Code);
-    else if (report.HResultForm)
-        report.CounterpartDefinitions = index.WithValue(*report.HResultForm);
-    if (messageOf)
-        report.Message = messageOf(value);
-    return report;
+    ValueReport hex = ReportValue(index, *report.Read.HexValue, options.Families, messageOf);
+    ValueReport decimal = ReportValue(index, report.Read.Value, options.Families, messageOf);
+    hex.ReadAs = TermBase::Hexadecimal;
+    decimal.ReadAs = TermBase::Decimal;
+    const bool decimalDefined = decimal.Defined();
+    if (hex.Defined() || !decimalDefined)
+        report.Values.push_back(std::move(hex));
+    if (decimalDefined)
+        report.Values.push_back(std::move(decimal));
 }
+
+} // namespace
 
 bool TermReport::Found() const
 {
     if (Read.Type == LookupTerm::Kind::Name)
         return !Matches.empty();
-    return !Values.empty() && Values.front().Known();
+    return std::any_of(Values.begin(), Values.end(), [](const ValueReport& v) { return v.Known(); });
 }
 
 TermReport ReportTerm(const CodeIndex& index, std::string_view term, const LookupOptions& options,
@@ -32,15 +34,19 @@ TermReport ReportTerm(const CodeIndex& index, std::string_view term, const Looku
 {
     TermReport report{std::string(term), ReadLookupTerm(term, options.AllHex), {}, {}, {}};
     if (report.Read.Type == LookupTerm::Kind::Value) {
-        report.Values.push_back(ReportValue(index, report.Read.Value, messageOf));
+        if (report.Read.HexValue)
+            ReportBothReadings(report, index, options, messageOf);
+        else
+            report.Values.push_back(ReportValue(index, report.Read.Value, options.Families, messageOf));
         return report;
     }
     report.Matches = options.Substring ? index.NamesContaining(report.Read.Name) : index.Named(report.Read.Name);
+    std::erase_if(report.Matches, [&](const Definition* d) { return !FamilyAdmitted(options.Families, d->Family); });
     std::unordered_map<DWORD, std::size_t> group;
     for (const Definition* match : report.Matches) {
         const auto [place, added] = group.try_emplace(match->Value, report.Values.size());
         if (added) {
-            report.Values.push_back(ReportValue(index, match->Value, messageOf));
+            report.Values.push_back(ReportValue(index, match->Value, options.Families, messageOf));
             report.MatchesByValue.emplace_back();
         }
         report.MatchesByValue[place->second].push_back(match);

@@ -16,9 +16,12 @@ bool HasHexLetter(std::string_view text)
     return false;
 }
 
+// The length of an HRESULT or NTSTATUS written in hexadecimal.
+constexpr std::size_t CodeHexDigits = 8;
+
 LookupTerm Value(DWORD value)
 {
-    return LookupTerm{LookupTerm::Kind::Value, value, {}};
+    return LookupTerm{LookupTerm::Kind::Value, value, {}, std::nullopt};
 }
 
 } // namespace
@@ -35,7 +38,14 @@ LookupTerm ReadLookupTerm(std::string_view term, bool allHex)
     // A sign before hexadecimal digits is read only when every term is hex.
     const bool signedTerm = digits.size() != term.size();
     const bool readsAsHex = allHex || (!signedTerm && HasHexLetter(digits));
-    if (const std::optional<DWORD> number = ReadDigits(digits, readsAsHex ? 16 : 10))
-        return Value(negative ? 0u - *number : *number);
-    return LookupTerm{LookupTerm::Kind::Name, 0, std::string(term)};
+    const std::optional<DWORD> number = ReadDigits(digits, readsAsHex ? 16 : 10);
+    if (!number)
+        return LookupTerm{LookupTerm::Kind::Name, 0, std::string(term), std::nullopt};
+    LookupTerm read = Value(negative ? 0u - *number : *number);
+    if (!readsAsHex && !signedTerm && digits.size() == CodeHexDigits) {
+        const std::optional<DWORD> hex = ReadDigits(digits, 16);
+        if (hex != read.Value)
+            read.HexValue = hex;
+    }
+    return read;
 }

@@ -1,5 +1,6 @@
 // Writes the built-in catalogue: every code of the error headers of
-// mingw-w64, each define evaluated as the compiler would, as C++ data.
+// mingw-w64, each define evaluated as the compiler would, and the facility
+// names of winerror.h and ntstatus.h, as C++ data.
 //   make_catalogue <include folder> <output .cpp>
 // Runs on the build machine while the program is built.
 #include "catalogue/ConstantExpression.h"
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -40,7 +42,19 @@ bool ReadHeader(const std::string& path, std::size_t header, MacroTable& macros,
     return !in.bad();
 }
 
-void Write(std::ostream& out, const std::vector<BuiltInCode>& codes, const std::string& names)
+// Facility numbers with their names, FACILITY_ left off.
+using Facilities = std::map<std::uint32_t, std::string>;
+
+void WriteFacilities(std::ostream& out, const char* table, const Facilities& facilities)
+{
+    out << "extern const BuiltInFacility " << table << "[] = {\n";
+    for (const auto& [number, name] : facilities)
+        out << "    {" << number << "u, \"" << name << "\"},\n";
+    out << "};\nextern const std::size_t " << table << "Count = " << facilities.size() << ";\n";
+}
+
+void Write(std::ostream& out, const std::vector<BuiltInCode>& codes, const std::string& names,
+           const Facilities& hresultFacilities, const Facilities& ntStatusFacilities)
 {
     out << "// Written by tools/make_catalogue.cpp from the headers of mingw-w64.\n"
            "#include \"lookup/BuiltInCatalogue.h\"\n\n#include <cstddef>\n\n"
@@ -57,6 +71,8 @@ void Write(std::ostream& out, const std::vector<BuiltInCode>& codes, const std::
         start = end + 1;
     }
     out << "    \"\";\n";
+    WriteFacilities(out, "kHResultFacilities", hresultFacilities);
+    WriteFacilities(out, "kNtStatusFacilities", ntStatusFacilities);
 }
 
 } // namespace
@@ -84,10 +100,15 @@ int main(int argc, char** argv)
     std::set<std::tuple<std::string, std::size_t, std::uint32_t>> seen;
     std::vector<BuiltInCode> codes;
     std::string names;
+    Facilities facilities[2];
     for (const Define& d : defines) {
         const std::optional<std::uint32_t> value = EvaluateConstant(d.Macro.Definition.Body, macros);
         if (!value)
             continue;
+        // Where several names share a number (FACILITY_SSPI and
+        // FACILITY_SECURITY are both 9), the first in the header names it.
+        if (const std::optional<FacilityKind> kind = FacilityKindOfDefine(headers[d.Header], d.Macro.Name, *value))
+            facilities[static_cast<std::size_t>(*kind)].emplace(*value, d.Macro.Name.substr(std::string_view("FACILITY_").size()));
         const std::optional<CodeFamily> family =
             CodeFamilyOfDefine(headers[d.Header], d.Macro.Name, d.Macro.Definition.Body, *value);
         if (!family || !seen.emplace(d.Macro.Name, d.Header, *value).second)
@@ -99,7 +120,8 @@ int main(int argc, char** argv)
     }
 
     std::ostringstream text;
-    Write(text, codes, names);
+    Write(text, codes, names, facilities[static_cast<std::size_t>(FacilityKind::HResult)],
+          facilities[static_cast<std::size_t>(FacilityKind::NtStatus)]);
     // Written only when it changes, so that a new build compiles nothing.
     const std::string output = argv[2];
     std::ifstream old(output, std::ios::binary);

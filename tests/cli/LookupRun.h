@@ -19,8 +19,14 @@ struct LookupRun {
     nlohmann::json Json() const { return nlohmann::json::parse(Out); }
 };
 
-inline std::string StandInMessage(DWORD code)
+// Texts for Win32 and HRESULT readings, as the program gives them, and one
+// for an NTSTATUS reading.
+inline std::string StandInMessage(DWORD code, CodeFamily family)
 {
+    if (family == CodeFamily::NtStatus)
+        return code == 0xC0000005u ? "Access violation.\r\n" : std::string();
+    if (family != CodeFamily::Win32 && family != CodeFamily::HResult)
+        return {};
     switch (code) {
     case 5:
     case 0x80070005u: return "Access denied.\r\n";

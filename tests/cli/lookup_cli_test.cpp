@@ -71,13 +71,13 @@ TEST_F(Lookup, ValueListsEveryDefinitionAndItsWin32Counterpart)
         EXPECT_EQ(Names(value["win32_definitions"]),
                   (std::vector<std::string>{"ERROR_ACCESS_DENIED", "ERROR_ACCESS_DENIED"}));
         EXPECT_EQ(value["message"], "Access denied.\r\n");
-        EXPECT_FALSE(value.contains("ntstatus"));
     }
 
     const nlohmann::json five = Run({"--json", "5"}).Json()["terms"][0]["value"];
     EXPECT_EQ(five["definitions"][1]["header"], other);
     EXPECT_EQ(five["hresult_form"], "0x80070005");
     EXPECT_EQ(Names(five["hresult_definitions"]), std::vector<std::string>{"E_ACCESSDENIED"});
+    EXPECT_FALSE(five.contains("ntstatus")) << "a success value without an NTSTATUS definition";
 
     const nlohmann::json status = Run({"--json", "C0000005"}).Json()["terms"][0]["value"];
     EXPECT_EQ(Names(status["definitions"]), std::vector<std::string>{"STATUS_ACCESS_VIOLATION"});
@@ -208,6 +208,22 @@ TEST_F(Lookup, NameDefinedManyTimesReportsEachValueOnce)
     for (std::size_t at = out.find("unsigned"); at != std::string::npos; at = out.find("unsigned", at + 1))
         ++blocks;
     EXPECT_EQ(blocks, 2u) << "one block for each value";
+}
+
+TEST_F(Lookup, EightDigitTermsReportEachReadingThatFindsADefinition)
+{
+    WriteBytes(folder.File("big.h"), "#define ERROR_BIG 12345678\r\n#define E_BIG 0x12345678\r\n");
+    const std::vector<std::string> header = {"--header", folder.File("big.h"), "--json"};
+    for (const auto& [term, values] : std::vector<std::pair<std::string, std::vector<std::string>>>{
+             {"12345678", {"0x12345678", "0x00BC614E"}}, {"80004005", {"0x80004005"}}}) {
+        std::vector<std::string> args = header;
+        args.push_back(term);
+        const nlohmann::json report = Run(args).Json()["terms"][0];
+        std::vector<std::string> shown;
+        for (const auto& value : report["values"])
+            shown.push_back(value["value"]);
+        EXPECT_EQ(shown, values) << term;
+    }
 }
 
 TEST_F(Lookup, UnreadableHeaderFailsNamingItAndTheReasonButTheOthersLoad)

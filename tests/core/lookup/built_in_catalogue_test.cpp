@@ -56,6 +56,26 @@ TEST(CatalogueRules, WhichDefinesNameCodes)
         EXPECT_EQ(CodeFamilyOfDefine(c.Header, c.Name, c.Expression, c.Value), c.Family) << c.Header << " " << c.Name;
 }
 
+TEST(CatalogueRules, WhichDefinesNameFacilities)
+{
+    const struct {
+        const char* Header;
+        const char* Name;
+        std::uint32_t Value;
+        std::optional<FacilityKind> Kind;
+    } cases[] = {
+        {"winerror.h", "FACILITY_DISPATCH", 2, FacilityKind::HResult},
+        {"winerror.h", "FACILITY_NT_BIT", 0x10000000, std::nullopt},
+        {"winerror.h", "FACILITY_AUDCLNT", 0x889, std::nullopt},
+        {"ntstatus.h", "FACILITY_DEBUGGER", 1, FacilityKind::NtStatus},
+        {"lmerr.h", "FACILITY_WIN32", 7, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FacilityKindOfDefine(c.Header, c.Name, c.Value), c.Kind) << c.Header << " " << c.Name;
+    // Of two names for one number, the one the header defines first.
+    EXPECT_EQ(HResultFacilityName(9), "SSPI");
+}
+
 std::string Spelled(std::uint32_t value)
 {
     std::ostringstream text;
@@ -109,6 +129,34 @@ TEST(BuiltInCatalogue, EveryValueIsTheCompilersForWindows)
         wrong += failed;
     }
     EXPECT_LT(wrong * 100, codes) << "more than 1% differ from the compiler:\n" << report;
+#endif
+}
+
+TEST(BuiltInCatalogue, FacilityNumbersAreTheCompilersForWindows)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "the check runs the cross compiler on the build machine";
+#else
+    if (std::system("command -v x86_64-w64-mingw32-g++ >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no x86_64-w64-mingw32-g++ (package g++-mingw-w64-x86-64-posix)";
+    TempFolder folder;
+    ASSERT_TRUE(folder.Made());
+    ASSERT_EQ(HResultFacilityName(2), "DISPATCH");
+    ASSERT_FALSE(NtStatusFacilities().empty());
+    std::string source = "#include <windows.h>\n#include <winerror.h>\n#include <ntstatus.h>\n";
+    for (const std::span<const BuiltInFacility> table : {HResultFacilities(), NtStatusFacilities()}) {
+        for (const BuiltInFacility& facility : table) {
+            const std::string name = std::string("FACILITY_") + facility.Name;
+            source += "static_assert((" + name + ") == " + Spelled(facility.Number) + ", \"" + name + "\");\n";
+        }
+    }
+    std::ofstream(folder.File("facilities.cpp")) << source;
+    const std::string errors = folder.File("errors.txt");
+    const int status = std::system(("x86_64-w64-mingw32-g++ -std=c++17 -fsyntax-only -w " + folder.File("facilities.cpp")
+                                    + " 2>" + errors).c_str());
+    std::stringstream log;
+    log << std::ifstream(errors).rdbuf();
+    EXPECT_EQ(status, 0) << log.str();
 #endif
 }
 

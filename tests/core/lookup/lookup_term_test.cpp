@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 struct TermCase {
@@ -9,6 +11,7 @@ struct TermCase {
     bool AllHex;
     bool IsValue;
     DWORD Value;
+    std::optional<DWORD> Hex = std::nullopt;
 };
 
 class TermReading : public testing::TestWithParam<TermCase> {};
@@ -24,6 +27,7 @@ TEST_P(TermReading, ReadsAsUsersWriteCodes)
     }
     ASSERT_EQ(read.Type, LookupTerm::Kind::Value);
     EXPECT_EQ(read.Value, c.Value);
+    EXPECT_EQ(read.HexValue, c.Hex) << c.Term;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TermReading, testing::Values(
@@ -41,6 +45,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, TermReading, testing::Values(
     TermCase{"-1", false, true, 0xFFFFFFFFu},
     TermCase{"4294967296", false, true, 0},
     TermCase{"10", false, true, 10},
+    // Eight digits only: decimal, and hexadecimal too where that differs.
+    TermCase{"80004005", false, true, 80004005u, 0x80004005u},
+    TermCase{"00000005", false, true, 5},
+    TermCase{"+80004005", false, true, 80004005u},
+    TermCase{"8000400", false, true, 8000400u},
+    TermCase{"800040050", false, true, 800040050u},
+    TermCase{"80004005", true, true, 0x80004005u},
     // With --hex every number-like term is hex, a sign included.
     TermCase{"10", true, true, 0x10},
     TermCase{"-5", true, true, 0xFFFFFFFBu},

@@ -1,0 +1,72 @@
+#include "lookup/ValueReport.h"
+
+#include <algorithm>
+
+namespace {
+
+std::vector<const Definition*> Admitted(std::vector<const Definition*> found, std::span<const CodeFamily> families)
+{
+    std::erase_if(found, [&](const Definition* d) { return !FamilyAdmitted(families, d->Family); });
+    return found;
+}
+
+std::vector<FamilyMeaning> MeaningsOf(const ValueReport& report, std::span<const CodeFamily> families)
+{
+    std::vector<FamilyMeaning> meanings;
+    for (const CodeFamily family : AllFamilies()) {
+        FamilyMeaning meaning{family, {}, {}};
+        for (const Definition* d : report.Definitions) {
+            if (d->Family == family)
+                meaning.Definitions.push_back(d);
+        }
+        if (!meaning.Definitions.empty())
+            meanings.push_back(std::move(meaning));
+    }
+    const CodeFamily shape = FamilyByShape(report.Value);
+    if (meanings.empty() && FamilyAdmitted(families, shape))
+        meanings.push_back({shape, {}, {}});
+    return meanings;
+}
+
+} // namespace
+
+CodeFamily FamilyByShape(DWORD value)
+{
+    return value <= 0xFFFFu ? CodeFamily::Win32 : CodeFamily::HResult;
+}
+
+bool FamilyAdmitted(std::span<const CodeFamily> families, CodeFamily family)
+{
+    return families.empty() || std::find(families.begin(), families.end(), family) != families.end();
+}
+
+ValueReport ReportValue(const CodeIndex& index, DWORD value, std::span<const CodeFamily> families,
+                        const MessageLookup& messageOf)
+{
+    ValueReport report;
+    report.Value = value;
+    report.HResult = HResultPartsOf(value);
+    const std::vector<const Definition*> all = index.WithValue(value);
+    const bool ntStatusDefined =
+        std::any_of(all.begin(), all.end(), [](const Definition* d) { return d->Family == CodeFamily::NtStatus; });
+    if (ntStatusDefined || NtStatusSeverityIsSet(value))
+        report.NtStatus = NtStatusPartsOf(value);
+    report.Definitions = Admitted(all, families);
+    report.Meanings = MeaningsOf(report, families);
+
+    report.Win32Code = Win32CodeOfHResult(value);
+    report.NtStatusCode = NtStatusOfHResult(value);
+    report.HResultForm = HResultOfWin32Code(value);
+    const std::optional<DWORD> counterpart =
+        report.Win32Code ? report.Win32Code : report.NtStatusCode ? report.NtStatusCode : report.HResultForm;
+    if (counterpart)
+        report.CounterpartDefinitions = Admitted(index.WithValue(*counterpart), families);
+
+    for (FamilyMeaning& meaning : report.Meanings) {
+        if (messageOf)
+            meaning.Message = messageOf(value, meaning.Family);
+        if (report.Message.empty())
+            report.Message = meaning.Message;
+    }
+    return report;
+}
