@@ -98,7 +98,7 @@ void PrintMeanings(std::ostream& out, const ValueReport& v)
     if (!v.MeaningsDiffer() || v.Message.empty())
         PrintMessageLines(out, v.Message);
     if (v.MeaningsDiffer()) {
-        out << "  Note      one value, a different meaning in each family:";
+        out << "  Note      named in more than one family; the API that returned it tells which:";
         for (std::size_t i = 0; i < v.Meanings.size(); ++i)
             out << (i == 0 ? " " : ", ") << FamilyName(v.Meanings[i].Family);
         out << '\n';
