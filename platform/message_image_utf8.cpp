@@ -4,8 +4,8 @@
 #include "message_image.h"
 #include "message_language.h"
 
-std::string MessageUtf8FromImage(MessageImage& image, DWORD messageId, HResultFolding folding)
+std::string MessageUtf8FromImage(MessageImage& image, DWORD messageId)
 {
-    const std::optional<std::u16string> text = image.Find(UserLanguageFromEnvironment(), messageId, folding);
+    const std::optional<std::u16string> text = image.Find(UserLanguageFromEnvironment(), messageId);
     return text ? FormatMessageTextUtf8(*text, false).text : std::string();
 }

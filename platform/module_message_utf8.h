@@ -12,8 +12,9 @@ enum class MessageModule { System, WinInet, MediaFoundation };
 const char* MessageModuleDll(MessageModule module);
 
 // The text FormatMessageW gives for id from the module's table in the user's
-// language, in UTF-8, inserts left as they stand. System gives exactly what
-// SystemMessageUtf8 gives; the other modules read their own table only, for
-// the identifier as it is (no HRESULT is read as a Win32 code). Empty when
-// the module or the id is missing. The module is read once per process.
+// language, in UTF-8. System gives exactly what SystemMessageUtf8 gives. The
+// other modules read their own table only, for the identifier as it is (no
+// HRESULT is read as a Win32 code), and keep a text's inserts ("%1") as they
+// stand. Empty when the module or the id is missing. Each module is read
+// once per process.
 std::string ModuleMessageUtf8(MessageModule module, DWORD id);

@@ -2,10 +2,11 @@
 // program's 8-bit code page (the command line): no character is lost.
 #pragma once
 
-#include "platform/message_image.h"
 #include "platform/win32.h"
 
 #include <string>
+
+class MessageImage;
 
 // The message FormatMessageA gives for messageId from the system's table in
 // the user's language (0x400, with the same fallbacks), but in UTF-8 straight
@@ -13,5 +14,4 @@
 std::string SystemMessageUtf8(DWORD messageId);
 
 // The same from a message DLL's tables.
-std::string MessageUtf8FromImage(MessageImage& image, DWORD messageId,
-                                 HResultFolding folding = HResultFolding::Win32Codes);
+std::string MessageUtf8FromImage(MessageImage& image, DWORD messageId);

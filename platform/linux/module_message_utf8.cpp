@@ -2,7 +2,9 @@
 
 #include "mapped_file.h"
 #include "message_system_tables.h"
+#include "platform/message_format.h"
 #include "platform/message_image.h"
+#include "platform/message_language.h"
 #include "platform/message_table_set.h"
 #include "platform/system_message_utf8.h"
 
@@ -68,5 +70,7 @@ std::string ModuleMessageUtf8(MessageModule module, DWORD id)
     if (module == MessageModule::System)
         return SystemMessageUtf8(id);
     MessageImage* image = ImageOf(module);
-    return image ? MessageUtf8FromImage(*image, id, HResultFolding::None) : std::string();
+    const std::optional<std::u16string> text =
+        image ? image->Find(UserLanguageFromEnvironment(), id, HResultFolding::None) : std::nullopt;
+    return text ? FormatMessageTextUtf8(*text, true).text : std::string();
 }
