@@ -143,6 +143,9 @@ void CheckDll(ByteView file)
         const std::u16string* expected = FindWithWin32Fallback(*tables.ForUser(0), id);
         const std::optional<std::u16string> found = image->Find(0, id);
         FUZZ_CHECK(found.has_value() == (expected != nullptr) && (!found || *found == *expected));
+        const std::u16string* exact = tables.ForUser(0)->Find(id);
+        const std::optional<std::u16string> unfolded = image->Find(0, id, HResultFolding::None);
+        FUZZ_CHECK(unfolded.has_value() == (exact != nullptr) && (!unfolded || *unfolded == *exact));
     }
 }
 

@@ -46,7 +46,8 @@ MessageImage::MessageImage(MessageImage&& other) noexcept
 {
 }
 
-std::optional<std::u16string> MessageImage::Find(std::uint16_t userLanguage, std::uint32_t id)
+std::optional<std::u16string> MessageImage::Find(std::uint16_t userLanguage, std::uint32_t id,
+                                                 HResultFolding folding)
 {
     std::size_t chosen = 0;
     for (const std::uint16_t wanted : LanguageFallbacks(userLanguage)) {
@@ -61,6 +62,9 @@ std::optional<std::u16string> MessageImage::Find(std::uint16_t userLanguage, std
     if (!tables[chosen])
         tables[chosen] = MessageTable::Parse(languages[chosen].data);
     // Open checked the data as Parse does.
-    const std::u16string* text = tables[chosen] ? FindWithWin32Fallback(*tables[chosen], id) : nullptr;
+    const std::u16string* text = nullptr;
+    if (tables[chosen])
+        text = folding == HResultFolding::Win32Codes ? FindWithWin32Fallback(*tables[chosen], id)
+                                                     : tables[chosen]->Find(id);
     return text ? std::optional(*text) : std::nullopt;
 }

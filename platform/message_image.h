@@ -14,6 +14,11 @@
 #include <string>
 #include <vector>
 
+// Whether a lookup reads an HRESULT 0x8007xxxx without a text of its own as
+// the Win32 code xxxx. FormatMessage does so only for the system's table; a
+// module's table is read for the identifier as it is.
+enum class HResultFolding { Win32Codes, None };
+
 class MessageImage {
 public:
     // Nothing where MessageTableSet::FromImage would give an empty set: no
@@ -27,9 +32,9 @@ public:
     MessageImage& operator=(const MessageImage&) = delete;
 
     // The user's language's text (with the fallbacks of MessageTableSet's
-    // ForUser) for the identifier; an HRESULT 0x8007xxxx without a text of
-    // its own reads as the Win32 code xxxx. Safe from any thread.
-    std::optional<std::u16string> Find(std::uint16_t userLanguage, std::uint32_t id);
+    // ForUser) for the identifier, folded as asked. Safe from any thread.
+    std::optional<std::u16string> Find(std::uint16_t userLanguage, std::uint32_t id,
+                                       HResultFolding folding = HResultFolding::Win32Codes);
 
 private:
     explicit MessageImage(std::vector<ResourceLanguageData> languages);

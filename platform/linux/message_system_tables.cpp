@@ -2,17 +2,17 @@
 
 namespace {
 
-constexpr const char* kDllPaths[] = {
-    "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/kernelbase.dll", // Debian's libwine
-    "/usr/lib/wine/x86_64-windows/kernelbase.dll",
-    "/usr/lib/i386-linux-gnu/wine/i386-windows/kernelbase.dll",
-    "/usr/local/lib/wine/x86_64-windows/kernelbase.dll",
-    "/opt/wine-stable/lib64/wine/x86_64-windows/kernelbase.dll",
+constexpr std::string_view kWineFolders[] = {
+    "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/", // Debian's libwine
+    "/usr/lib/wine/x86_64-windows/",
+    "/usr/lib/i386-linux-gnu/wine/i386-windows/",
+    "/usr/local/lib/wine/x86_64-windows/",
+    "/opt/wine-stable/lib64/wine/x86_64-windows/",
 };
 
 MessageTableSet LoadSystemTables()
 {
-    for (const char* path : kDllPaths) {
+    for (const std::string& path : SystemMessageDllPaths()) {
         MessageTableSet tables = MessageTableSet::FromFile(path);
         if (!tables.Empty())
             return tables;
@@ -22,9 +22,17 @@ MessageTableSet LoadSystemTables()
 
 } // namespace
 
-std::span<const char* const> SystemMessageDllPaths()
+std::vector<std::string> WineDllPaths(std::string_view dll)
 {
-    return kDllPaths;
+    std::vector<std::string> paths;
+    for (const std::string_view folder : kWineFolders)
+        paths.push_back(std::string(folder).append(dll));
+    return paths;
+}
+
+std::vector<std::string> SystemMessageDllPaths()
+{
+    return WineDllPaths("kernelbase.dll");
 }
 
 const MessageTableSet& SystemMessageTables()

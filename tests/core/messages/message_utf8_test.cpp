@@ -63,7 +63,7 @@ TEST(MessageUtf8, OneMessageFromTheImageIsTheTablesMessage)
     if (SystemMessageTables().Empty())
         GTEST_SKIP() << "no kernelbase.dll with a message table on this machine";
     std::optional<MappedFile> mapped;
-    for (const char* path : SystemMessageDllPaths()) {
+    for (const std::string& path : SystemMessageDllPaths()) {
         std::optional<MappedFile> candidate = MappedFile::Open(path, std::uint64_t(1) << 28);
         if (candidate && !MessageTableSet::FromImage(candidate->Bytes()).Empty()) {
             mapped.emplace(std::move(*candidate));

@@ -210,7 +210,7 @@ TEST(SystemMessageDll, ReadsTheFirstInstalledDllOnTheSearchPath)
 {
     const auto paths = SystemMessageDllPaths();
     const auto installed = std::find_if(paths.begin(), paths.end(),
-                                        [](const char* path) { return std::filesystem::exists(path); });
+                                        [](const std::string& path) { return std::filesystem::exists(path); });
     if (installed == paths.end())
         GTEST_SKIP() << "no Wine installed";
     EXPECT_FALSE(MessageTableSet::FromFile(*installed).Empty());

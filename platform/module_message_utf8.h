@@ -1,0 +1,20 @@
+// Message texts in UTF-8 from the message tables of the modules that hold
+// them: the system's, WinInet's and Media Foundation's.
+#pragma once
+
+#include "platform/win32.h"
+
+#include <string>
+
+enum class MessageModule { System, WinInet, MediaFoundation };
+
+// The file that holds the module's message table ("wininet.dll").
+const char* MessageModuleDll(MessageModule module);
+
+// The text FormatMessageW gives for id from the module's table in the user's
+// language, in UTF-8. System gives exactly what SystemMessageUtf8 gives. The
+// other modules read their own table only, for the identifier as it is (no
+// HRESULT is read as a Win32 code), and keep a text's inserts ("%1") as they
+// stand. Empty when the module or the id is missing. Each module is read
+// once per process.
+std::string ModuleMessageUtf8(MessageModule module, DWORD id);
