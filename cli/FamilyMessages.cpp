@@ -1,12 +1,57 @@
 #include "cli/FamilyMessages.h"
 
+#include "lookup/BuiltInCatalogue.h"
 #include "output/SystemMessageText.h"
+#include "platform/module_message_utf8.h"
+#include "platform/ntstatus_win32.h"
+
+namespace {
+
+// The name the catalogue gives a Win32 code, for labelling the text an
+// NTSTATUS borrows from it.
+std::string Win32Name(DWORD code)
+{
+    for (const BuiltInCode& c : BuiltInCodes()) {
+        if (c.Family == CodeFamily::Win32 && c.Value == code)
+            return std::string(BuiltInName(c));
+    }
+    return "error " + std::to_string(code);
+}
+
+// Ntdll has no texts: an NTSTATUS has the text of the Win32 code ntdll maps
+// it to, and says which code that is.
+std::string NtStatusMessage(DWORD status)
+{
+    const std::optional<DWORD> win32 = Win32CodeOfNtStatus(status);
+    if (!win32)
+        return {};
+    const std::string text = SystemMessageTextUtf8(*win32);
+    if (text.empty())
+        return {};
+    return text + "(the text of " + Win32Name(*win32) + ", " + std::to_string(*win32) + ", which the system maps it to)";
+}
+
+} // namespace
 
 std::string FamilyMessage(DWORD code, CodeFamily family)
 {
     switch (family) {
-    case CodeFamily::Win32:
-    case CodeFamily::HResult: return SystemMessageTextUtf8(code);
-    default: return {};
+    case CodeFamily::Win32: return SystemMessageTextUtf8(code);
+    case CodeFamily::HResult:
+    case CodeFamily::DirectX:
+    case CodeFamily::OleDb:
+    case CodeFamily::WindowsUpdate:
+        // A success HRESULT of no facility but S_OK (S_FALSE is 1) is no
+        // Win32 code, though the system's table would read it as one.
+        if (code != 0 && (code & 0xFFFF0000u) == 0)
+            return {};
+        return SystemMessageTextUtf8(code);
+    case CodeFamily::NtStatus: return NtStatusMessage(code);
+    case CodeFamily::WinInet: return ModuleMessageUtf8(MessageModule::WinInet, code);
+    case CodeFamily::MediaFoundation: return ModuleMessageUtf8(MessageModule::MediaFoundation, code);
+    case CodeFamily::WinHttp:
+    case CodeFamily::NetworkManagement:
+    case CodeFamily::Header: return {};
     }
+    return {};
 }

@@ -68,5 +68,10 @@ ValueReport ReportValue(const CodeIndex& index, DWORD value, std::span<const Cod
         if (report.Message.empty())
             report.Message = meaning.Message;
     }
+    // An HRESULT that wraps a code says what that code says, in the family
+    // the code is defined in (a WinINet code's text is WinINet's).
+    const std::optional<DWORD> wrapped = report.Win32Code ? report.Win32Code : report.NtStatusCode;
+    if (report.Message.empty() && wrapped && !report.CounterpartDefinitions.empty() && messageOf)
+        report.Message = messageOf(*wrapped, report.CounterpartDefinitions.front()->Family);
     return report;
 }
