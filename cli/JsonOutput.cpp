@@ -2,6 +2,7 @@
 
 #include "catalogue/CodeEntry.h"
 #include "catalogue/CodeValue.h"
+#include "platform/file_failure_detail.h"
 
 namespace {
 
@@ -136,7 +137,8 @@ json HeadersJson(const LoadedCodes& loaded, const MessageLookup& messageOf)
         headers["failed"].push_back({{"path", failed.Path},
                                      {"missing", failed.Missing},
                                      {"error", failed.Error},
-                                     {"reason", messageOf ? messageOf(failed.Error, CodeFamily::Win32) : std::string()}});
+                                     {"reason", messageOf ? messageOf(failed.Error, CodeFamily::Win32) : std::string()},
+                                     {"detail", FileFailureDetail(failed.Path, failed.Error, FileUse::Read)}});
     }
     return headers;
 }

@@ -233,6 +233,8 @@ TEST_F(Lookup, UnreadableHeaderFailsNamingItAndTheReasonButTheOthersLoad)
     EXPECT_EQ(run.Status, kLookupFailed);
     EXPECT_NE(run.Err.find("\"" + missing + "\""), std::string::npos) << run.Err;
     EXPECT_NE(run.Out.find("ERROR_ACCESS_DENIED"), std::string::npos) << "the other headers still answer";
+    const nlohmann::json failed = Run({"--json", "--header", folder.File(""), "5"}).Json()["headers"]["failed"][0];
+    EXPECT_NE(failed["detail"].get<std::string>().find("is a folder"), std::string::npos) << failed;
 }
 
 TEST_F(Lookup, JsonIsOneValidDocumentInEveryMode)
