@@ -5,17 +5,26 @@
 #include "platform/module_message_utf8.h"
 #include "platform/ntstatus_win32.h"
 
+#include <string_view>
+#include <unordered_map>
+
 namespace {
 
 // The name the catalogue gives a Win32 code, for labelling the text an
-// NTSTATUS borrows from it.
+// NTSTATUS borrows from it. The names are gathered once: a run may look up
+// a great many values.
 std::string Win32Name(DWORD code)
 {
-    for (const BuiltInCode& c : BuiltInCodes()) {
-        if (c.Family == CodeFamily::Win32 && c.Value == code)
-            return std::string(BuiltInName(c));
-    }
-    return "error " + std::to_string(code);
+    static const std::unordered_map<DWORD, std::string_view> names = [] {
+        std::unordered_map<DWORD, std::string_view> first;
+        for (const BuiltInCode& c : BuiltInCodes()) {
+            if (c.Family == CodeFamily::Win32)
+                first.emplace(c.Value, BuiltInName(c));
+        }
+        return first;
+    }();
+    const auto found = names.find(code);
+    return found != names.end() ? std::string(found->second) : "error " + std::to_string(code);
 }
 
 // Ntdll has no texts: an NTSTATUS has the text of the Win32 code ntdll maps

@@ -64,7 +64,7 @@ json ValueJson(const ValueReport& v)
         {"message", v.Message},
     };
     if (v.ReadAs != TermBase::Only)
-        value["read_as"] = v.ReadAs == TermBase::Decimal ? "decimal" : "hexadecimal";
+        value["read_as"] = ReadingName(v.ReadAs);
     if (v.NtStatus) {
         value["ntstatus"] = {{"severity", v.NtStatus->Severity},
                              {"severity_name", NtStatusSeverityName(v.NtStatus->Severity)},

@@ -124,11 +124,6 @@ void PrintValue(std::ostream& out, const ValueReport& v)
     }
 }
 
-const char* BaseName(TermBase base)
-{
-    return base == TermBase::Decimal ? "decimal" : "hexadecimal";
-}
-
 // A term of eight digits: each reading shown says which it is; the one left
 // out says that nothing is defined with it.
 void PrintReadings(std::ostream& out, const TermReport& report)
@@ -136,12 +131,12 @@ void PrintReadings(std::ostream& out, const TermReport& report)
     for (std::size_t i = 0; i < report.Values.size(); ++i) {
         if (i != 0)
             out << '\n';
-        out << report.Term << " read as " << BaseName(report.Values[i].ReadAs) << ":\n";
+        out << report.Term << " read as " << ReadingName(report.Values[i].ReadAs) << ":\n";
         PrintValue(out, report.Values[i]);
     }
     if (report.Values.size() == 1) {
         const bool hexShown = report.Values.front().ReadAs == TermBase::Hexadecimal;
-        out << report.Term << " read as " << BaseName(hexShown ? TermBase::Decimal : TermBase::Hexadecimal) << ", "
+        out << report.Term << " read as " << ReadingName(hexShown ? TermBase::Decimal : TermBase::Hexadecimal) << ", "
             << HexText(hexShown ? report.Read.Value : *report.Read.HexValue) << ", has no definition\n";
     }
 }

@@ -40,8 +40,8 @@ TermReport ReportTerm(const CodeIndex& index, std::string_view term, const Looku
             report.Values.push_back(ReportValue(index, report.Read.Value, options.Families, messageOf));
         return report;
     }
-    report.Matches = options.Substring ? index.NamesContaining(report.Read.Name) : index.Named(report.Read.Name);
-    std::erase_if(report.Matches, [&](const Definition* d) { return !FamilyAdmitted(options.Families, d->Family); });
+    report.Matches = Admitted(options.Substring ? index.NamesContaining(report.Read.Name) : index.Named(report.Read.Name),
+                              options.Families);
     std::unordered_map<DWORD, std::size_t> group;
     for (const Definition* match : report.Matches) {
         const auto [place, added] = group.try_emplace(match->Value, report.Values.size());

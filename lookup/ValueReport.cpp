@@ -4,12 +4,6 @@
 
 namespace {
 
-std::vector<const Definition*> Admitted(std::vector<const Definition*> found, std::span<const CodeFamily> families)
-{
-    std::erase_if(found, [&](const Definition* d) { return !FamilyAdmitted(families, d->Family); });
-    return found;
-}
-
 std::vector<FamilyMeaning> MeaningsOf(const ValueReport& report, std::span<const CodeFamily> families)
 {
     std::vector<FamilyMeaning> meanings;
@@ -38,6 +32,17 @@ CodeFamily FamilyByShape(DWORD value)
 bool FamilyAdmitted(std::span<const CodeFamily> families, CodeFamily family)
 {
     return families.empty() || std::find(families.begin(), families.end(), family) != families.end();
+}
+
+std::vector<const Definition*> Admitted(std::vector<const Definition*> found, std::span<const CodeFamily> families)
+{
+    std::erase_if(found, [&](const Definition* d) { return !FamilyAdmitted(families, d->Family); });
+    return found;
+}
+
+const char* ReadingName(TermBase base)
+{
+    return base == TermBase::Decimal ? "decimal" : "hexadecimal";
 }
 
 ValueReport ReportValue(const CodeIndex& index, DWORD value, std::span<const CodeFamily> families,

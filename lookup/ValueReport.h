@@ -69,3 +69,7 @@ CodeFamily FamilyByShape(DWORD value);
 
 // Whether families (empty for all) admits family.
 bool FamilyAdmitted(std::span<const CodeFamily> families, CodeFamily family);
+// The definitions of found that families admits, in their order.
+std::vector<const Definition*> Admitted(std::vector<const Definition*> found, std::span<const CodeFamily> families);
+// "decimal" or "hexadecimal"; a term read only one way has no name for it.
+const char* ReadingName(TermBase base);
