@@ -15,6 +15,7 @@
 #include "catalogue/CodeList.h"
 #include "catalogue/CodeListOrder.h"
 #include "catalogue/CodeTable.h"
+#include "catalogue/CodeValue.h"
 #include "catalogue/CompareCodeRows.h"
 #include "catalogue/DefineLine.h"
 #include "catalogue/SearchCodes.h"
@@ -217,9 +218,14 @@ void CheckSearch(FuzzedDataProvider& input, const std::vector<Row>& rows)
         FUZZ_CHECK(!result.Row && result.Icon == SearchMessageIcon::Exclamation);
         return;
     }
+    // A code as copied from a log (0x and hexadecimal digits) finds the row
+    // with that value rather than that text.
+    const std::optional<DWORD> hexCode = settings.ByMnemonic ? std::nullopt : ReadHexCode(settings.Text);
     std::optional<std::size_t> expected;
     for (std::size_t row : SearchOrder(entries.size(), focused, settings.Direction)) {
-        if (Matches(entries[row], settings)) {
+        const bool found = hexCode ? ValueOfCodeTexts(entries[row].Code(), entries[row].Severity()) == *hexCode
+                                   : Matches(entries[row], settings);
+        if (found) {
             expected = row;
             break;
         }
