@@ -52,6 +52,8 @@ public:
     void Add(std::string_view name, DWORD value, std::uint64_t line, std::uint64_t lineOffset,
              std::uint64_t lineLength);
     void DropHeader() noexcept;
+    // A row's value, once the load has evaluated its define.
+    void SetValue(std::size_t i, DWORD value) { chunks[i / kChunkRows][i % kChunkRows].Value = value; }
 
     // The row as a CodeEntry.
     CodeEntry Entry(std::size_t i) const;

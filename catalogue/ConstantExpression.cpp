@@ -157,6 +157,34 @@ bool Tokenize(std::string_view text, std::vector<Token>& tokens)
     return true;
 }
 
+// A number, a name, or a parenthesised or called whole: nothing around it
+// can bind into it.
+bool IsOneOperand(const std::vector<Token>& tokens)
+{
+    if (tokens.size() == 1)
+        return tokens[0].kind != Token::Kind::Punct;
+    const std::size_t open = tokens.size() > 2 && tokens[0].kind == Token::Kind::Name ? 1 : 0;
+    if (tokens.size() < open + 2 || !tokens[open].Is("("))
+        return false;
+    int depth = 0;
+    for (std::size_t t = open; t < tokens.size(); ++t) {
+        depth += tokens[t].Is("(") ? 1 : tokens[t].Is(")") ? -1 : 0;
+        if (depth == 0)
+            return t + 1 == tokens.size();
+    }
+    return false;
+}
+
+Token KnownToken(const ConstantValue& known)
+{
+    Token token;
+    token.kind = Token::Kind::Number;
+    token.value = Value{known.Bits, known.Unsigned, known.Wide};
+    return token;
+}
+
+bool ParseWhole(const std::vector<Token>& tokens, const MacroTable& macros, Value& value);
+
 bool IsAlwaysBuiltIn(std::string_view name)
 {
     return name == "HRESULT_FROM_WIN32" || name == "__HRESULT_FROM_WIN32";
@@ -189,16 +217,34 @@ public:
             }
             std::vector<Token> replaced;
             if (!macro->FunctionLike) {
+                if (macro->Known) {
+                    if (!Emit(KnownToken(*macro->Known), out))
+                        return false;
+                    continue;
+                }
                 if (!Tokenize(macro->Body, replaced))
                     return false;
             } else if (!Substitute(*macro, in, i, replaced, depth)) {
                 return false;
             }
             active.push_back(token.text);
-            const bool expanded = Expand(replaced, out, depth + 1);
+            std::vector<Token> expanded;
+            const bool fine = Expand(replaced, expanded, depth + 1);
             active.pop_back();
-            if (!expanded)
+            if (!fine)
                 return false;
+            // A body that is one operand has the same value wherever it
+            // stands, so its value is kept for the next use. A value is
+            // never kept from a failure, which a context may not share.
+            if (!macro->FunctionLike && IsOneOperand(replaced)) {
+                Value value;
+                if (ParseWhole(expanded, macros, value)) {
+                    macro->Known = ConstantValue{value.bits, value.isUnsigned, value.wide};
+                    out.push_back(KnownToken(*macro->Known));
+                    continue;
+                }
+            }
+            out.insert(out.end(), std::make_move_iterator(expanded.begin()), std::make_move_iterator(expanded.end()));
         }
         return true;
     }
@@ -662,15 +708,18 @@ private:
     int nesting = 0;
 };
 
+bool ParseWhole(const std::vector<Token>& tokens, const MacroTable& macros, Value& value)
+{
+    Parser parser(tokens, macros);
+    return !tokens.empty() && parser.Whole(value);
+}
+
 std::optional<std::uint32_t> Evaluate(const std::vector<Token>& source, const MacroTable& macros)
 {
     Expander expander(macros);
     std::vector<Token> expanded;
-    if (!expander.Expand(source, expanded, 0) || expanded.empty())
-        return std::nullopt;
-    Parser parser(expanded, macros);
     Value value;
-    if (!parser.Whole(value))
+    if (!expander.Expand(source, expanded, 0) || !ParseWhole(expanded, macros, value))
         return std::nullopt;
     return static_cast<std::uint32_t>(value.bits);
 }

@@ -1,9 +1,12 @@
 #include "LoadCodes.h"
 
+#include "ExpressionRows.h"
 #include "ScanHeader.h"
 
 #include "platform/win32.h"
 #include "text/TStringsStorage.h"
+
+#include <new>
 
 namespace {
 
@@ -43,6 +46,7 @@ LoadedCodes LoadCodes(const CodeLists& lists, const std::function<void(const Fai
         loaded.Refusal = LoadRefusal::NoPrefixes;
         return loaded;
     }
+    ExpressionRows expressions;
     for (LONG i = 0; i < lists.Headers.Count(); ++i) {
         if (lists.HeaderSelected[i] == 0)
             continue;
@@ -51,7 +55,7 @@ LoadedCodes LoadCodes(const CodeLists& lists, const std::function<void(const Fai
         if (failed.Error == 0) {
             // A failed header, memory running out included, adds no rows.
             failed.Missing = false;
-            failed.Error = ScanHeader(path, lists.Prefixes, lists.PrefixSelected, loaded.Rows);
+            failed.Error = ScanHeader(path, lists.Prefixes, lists.PrefixSelected, loaded.Rows, &expressions);
             if (failed.Error == 0) {
                 ++loaded.LoadedHeaders;
                 continue;
@@ -60,6 +64,13 @@ LoadedCodes LoadCodes(const CodeLists& lists, const std::function<void(const Fai
         if (onFailure)
             onFailure(failed);
         loaded.Failed.push_back(std::move(failed));
+    }
+    // A value may use a define of any loaded header, in any order. Memory
+    // running out here leaves the rows not yet evaluated with the number
+    // the scan read, as every row had before evaluation.
+    try {
+        expressions.Evaluate(loaded.Rows);
+    } catch (const std::bad_alloc&) {
     }
     return loaded;
 }

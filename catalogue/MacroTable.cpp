@@ -147,6 +147,14 @@ void MacroTable::Add(std::string name, MacroDefinition definition)
 
 const MacroDefinition* MacroTable::Find(std::string_view name) const
 {
-    const auto it = macros.find(name);
-    return it == macros.end() ? nullptr : &it->second;
+    if (const auto it = macros.find(name); it != macros.end())
+        return &it->second;
+    if (!source_ || absent.contains(name))
+        return nullptr;
+    std::optional<MacroDefinition> found = source_(name);
+    if (!found) {
+        absent.emplace(name);
+        return nullptr;
+    }
+    return &macros.emplace(std::string(name), std::move(*found)).first->second;
 }

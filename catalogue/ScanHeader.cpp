@@ -1,6 +1,7 @@
 #include "ScanHeader.h"
 
 #include "DefineLine.h"
+#include "ExpressionRows.h"
 #include "HeaderLineReader.h"
 #include "PrefixSet.h"
 #include "TextCheck.h"
@@ -9,6 +10,7 @@
 #include "text/TStringsStorage.h"
 
 #include <new>
+#include <optional>
 
 namespace {
 
@@ -28,7 +30,7 @@ private:
     HANDLE handle_;
 };
 
-DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, CodeTable& rows)
+DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, CodeTable& rows, ExpressionRows* expressions)
 {
     HeaderLineReader reader(file);
     HeaderLine line{};
@@ -39,15 +41,25 @@ DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, CodeTable& rows)
     // Only a line with a '#' can declare a code.
     do {
         DefinedCode code{};
-        if (ParseDefineLine(line.Text, line.Length, prefixes, code))
+        if (expressions != nullptr)
+            expressions->NoteDefine(static_cast<std::uint32_t>(rows.HeaderCount() - 1), line.Offset, line.Text,
+                                    line.Length);
+        if (ParseDefineLine(line.Text, line.Length, prefixes, code)) {
             rows.Add(code.Name, code.Value, line.Number, line.Offset, line.Length);
+            if (expressions != nullptr) {
+                const char* valueStart = code.Name.data() + code.Name.size();
+                expressions->NoteRow(rows.Count() - 1, code.Name,
+                                     std::string_view(valueStart, static_cast<std::size_t>(line.Text + line.Length - valueStart)));
+            }
+        }
     } while (reader.NextWithHash(line));
     return reader.Error();
 }
 
 } // namespace
 
-DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefixSelected, CodeTable& rows)
+DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefixSelected, CodeTable& rows,
+                 ExpressionRows* expressions)
 {
     if (prefixes.Count() == 0)
         return kNoPrefixes;
@@ -65,14 +77,19 @@ DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefi
         return ERROR_NOT_ENOUGH_MEMORY;
     }
     DWORD result = 0;
+    const std::optional<ExpressionRows::Mark> mark =
+        expressions != nullptr ? std::optional(expressions->Now()) : std::nullopt;
     try {
         const PrefixSet selected(prefixes, prefixSelected);
-        result = ScanOpenFile(handle, selected, rows);
+        result = ScanOpenFile(handle, selected, rows, expressions);
     } catch (const std::bad_alloc&) {
         result = ERROR_NOT_ENOUGH_MEMORY;
     }
-    if (result != 0)
+    if (result != 0) {
         rows.DropHeader();
+        if (mark)
+            expressions->Rewind(*mark);
+    }
     return result;
 }
 

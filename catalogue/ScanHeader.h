@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class ExpressionRows;
 class TStringsStorage;
 
 using CodeSink = std::function<void(CodeEntry&&)>;
@@ -30,5 +31,8 @@ DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefi
 
 // The same scan into a row table, without a CodeEntry for each row: the rows
 // go to the end of rows, numbered from 1, with path as their header. A scan
-// that fails, memory running out included, leaves rows as it was.
-DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefixSelected, CodeTable& rows);
+// that fails, memory running out included, leaves rows as it was. Where
+// expressions is given, the header's defines and the rows whose value is an
+// expression are noted in it for the end of the load.
+DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefixSelected, CodeTable& rows,
+                 ExpressionRows* expressions = nullptr);
