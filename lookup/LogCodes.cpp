@@ -1,5 +1,6 @@
 #include "lookup/LogCodes.h"
 
+#include "lookup/BuiltInCatalogue.h"
 #include "text/HexDigit.h"
 
 #include <algorithm>
@@ -11,8 +12,9 @@ constexpr std::size_t MaxHexDigits = 8;
 constexpr std::size_t MaxDecimalDigits = 10;
 constexpr std::size_t NegativeCodeDigits = 9; // 0xF0000000 read signed is -268435456
 constexpr DWORD FailureBit = 0x80000000u;
-// Long enough for every word below; a longer word is none of them.
-constexpr std::size_t LongestKeyword = 16;
+// Long enough for every word below and every defined name; a longer word
+// is none of them.
+constexpr std::size_t LongestKeyword = 80;
 // Blanks and punctuation looked past between a word and its number.
 constexpr std::size_t LongestGap = 8;
 
@@ -51,7 +53,7 @@ bool IsGapByte(char c)
 bool IsJoiner(char c)
 {
     switch (c) {
-    case '.': case ':': case '-': case '/': case '\\': case ',':
+    case '.': case ':': case '-': case '/': case '\\': case ',': case '+':
         return true;
     default:
         return false;
@@ -66,6 +68,27 @@ struct LowerWord {
 
     std::string_view View() const { return {text.data(), size}; }
 };
+
+// The word that begins at start after blanks, in lower case; empty when
+// it is longer than any unit.
+LowerWord WordAfter(std::string_view line, std::size_t start)
+{
+    LowerWord word;
+    while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
+        ++start;
+    std::size_t end = start;
+    while (end < line.size() && IsWordByte(line[end]) && end - start <= LongestKeyword)
+        ++end;
+    if (end - start > LongestKeyword)
+        return word;
+    word.size = end - start;
+    word.start = start;
+    for (std::size_t i = 0; i < word.size; ++i) {
+        const char c = line[start + i];
+        word.text[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return word;
+}
 
 // The word that ends before end, after the gap bytes before end; empty
 // (size 0) when there is none or it is too long to be a keyword.
@@ -106,20 +129,34 @@ bool SaysOtherThanCode(std::string_view word)
                         "thread",  "process", "version", "ver",     "checksum", "crc",     "hash",      "flags",
                         "flag",    "mask",    "attributes", "access", "options", "mode",   "tag",       "key",
                         "va",      "rva",     "page",    "sector",  "lba",     "cookie",   "context",   "port",
-                        "index",   "count",   "line",    "build",   "session", "parameter", "param",    "arg"});
+                        "index",   "count",   "line",    "build",   "session", "parameter", "parameters", "param",
+                        "arg",     "location", "subcode",
+                        // registers, as a crash dump lists them
+                        "eax", "ebx", "ecx", "edx", "esi", "edi", "efl", "rax", "rbx", "rcx", "rdx", "rsi", "rdi",
+                        "r8", "r9", "r10", "r11", "r12", "r13", "r14", "r15"});
+}
+
+// The word after a number says it counts something: "0x10000 bytes".
+bool IsUnit(std::string_view word)
+{
+    return OneOf(word, {"b",  "bytes", "byte",  "kb",   "mb",    "gb",    "kib",   "mib",   "gib",
+                        "ms", "s",     "sec",   "secs", "seconds", "us",  "ns",    "items", "records",
+                        "rows", "lines", "files", "times", "entries", "pages"});
 }
 
 bool IntroducesCode(std::string_view line, const LowerWord& word)
 {
     if (OneOf(word.View(), {"is", "was", "of"}))
         return IntroducesCode(line, WordBefore(line, word.start));
+    if (word.View() == "value")
+        return WordBefore(line, word.start).View() == "error";
     if (word.View() == "with") {
         const LowerWord before = WordBefore(line, word.start);
         return OneOf(before.View(), {"failed", "fails", "exited", "terminated"});
     }
     if (!OneOf(word.View(), {"error", "err", "errcode", "errorcode", "error_code", "code", "hr", "hres", "hresult",
                              "scode", "lasterror", "getlasterror", "win32", "ntstatus", "status", "exitcode",
-                             "exit_code", "rc", "returning"}))
+                             "exit_code", "rc", "returning", "returned"}))
         return false;
     const LowerWord before = WordBefore(line, word.start);
     if (OneOf(before.View(), {"http", "https"}))
@@ -130,10 +167,12 @@ bool IntroducesCode(std::string_view line, const LowerWord& word)
 }
 
 // The number is part of a longer one: 10.0.19041.1, 2023-11-05, 10:22,
-// a GUID's group, C:\5\x, 1,234.
-bool Joined(std::string_view line, std::size_t start, std::size_t end)
+// a GUID's group, C:\5\x, 1,234, a symbol's offset (Function+0x56). A
+// number written with 0x may follow a name and a colon (hr:0x80004002).
+bool Joined(std::string_view line, std::size_t start, std::size_t end, bool prefixed = false)
 {
-    const bool before = start >= 2 && IsJoiner(line[start - 1]) && IsWordByte(line[start - 2]);
+    const bool before = start >= 2 && IsJoiner(line[start - 1]) && IsWordByte(line[start - 2]) &&
+        !(prefixed && line[start - 1] == ':');
     const bool after = end + 1 < line.size() && IsJoiner(line[end]) && IsWordByte(line[end + 1]);
     return before || after;
 }
@@ -166,6 +205,15 @@ bool MayBeName(std::string_view word)
         std::none_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
+// An undefined failure code still tells its facility (0x8007052E is
+// ERROR_LOGON_FAILURE's HRESULT, which nothing defines); a number such as
+// INT_MIN, of no facility, counts only when it is defined.
+bool FailureOfNamedFacility(DWORD value)
+{
+    const DWORD facility = value >> 16 & 0x7FFu;
+    return (value & FailureBit) != 0 && facility != 0 && !HResultFacilityName(facility).empty();
+}
+
 // Eight hexadecimal digits whose value is a defined failure code.
 bool DefinedFailure(std::string_view digits, const LogCodeVocabulary& vocabulary, DWORD& value)
 {
@@ -196,9 +244,20 @@ public:
     }
 
 private:
-    bool Counts(std::size_t start, std::size_t end) const
+    bool Counts(std::size_t start, std::size_t end, bool prefixed = false) const
     {
-        return !Joined(line, start, end) && !SaysOtherThanCode(WordBefore(line, start).View());
+        return !Joined(line, start, end, prefixed) && !SaysOtherThanCode(WordBefore(line, start).View()) &&
+            !IsUnit(WordAfter(line, end).View());
+    }
+
+    // "WSAECONNREFUSED (10061)": a defined name before the number, which
+    // stands in parentheses.
+    bool AfterName(const LowerWord& before, std::size_t tokenStart) const
+    {
+        if (before.size == 0 || tokenStart == 0 || line[tokenStart - 1] != '(')
+            return false;
+        const std::string_view word = line.substr(before.start, before.size);
+        return word.front() >= 'A' && word.front() <= 'Z' && MayBeName(word) && vocabulary.Named(word);
     }
 
     void Hexadecimal(std::size_t start, std::size_t end)
@@ -209,7 +268,7 @@ private:
                                                      digits.back() == 'l' || digits.back() == 'L');
              ++i)
             digits.remove_suffix(1);
-        if (digits.empty() || digits.size() > MaxHexDigits || !AllHex(digits) || !Counts(start, end))
+        if (digits.empty() || digits.size() > MaxHexDigits || !AllHex(digits) || !Counts(start, end, true))
             return;
         bool fits = false;
         found.push_back({start, end - start, ReadNumber(digits, 16, fits), LogCodeForm::Hexadecimal});
@@ -230,7 +289,7 @@ private:
         const bool negative = start > 0 && line[start - 1] == '-' &&
             (start == 1 || (!IsWordByte(line[start - 2]) && !IsJoiner(line[start - 2])));
         const std::size_t tokenStart = negative ? start - 1 : start;
-        if (digits.size() > MaxDecimalDigits || Joined(line, tokenStart, end))
+        if (digits.size() > MaxDecimalDigits || Joined(line, tokenStart, end) || IsUnit(WordAfter(line, end).View()))
             return;
         DWORD hex = 0;
         if (!negative && digits.size() == MaxHexDigits && DefinedFailure(digits, vocabulary, hex)) {
@@ -244,8 +303,10 @@ private:
             return;
         const DWORD value = negative ? 0u - magnitude : magnitude;
         const LowerWord before = WordBefore(line, tokenStart);
-        const bool introduced = IntroducesCode(line, before) && vocabulary.Defined(value);
-        const bool failureCode = negative && digits.size() >= NegativeCodeDigits && !SaysOtherThanCode(before.View());
+        const bool known = vocabulary.Defined(value) || FailureOfNamedFacility(value);
+        const bool introduced = (IntroducesCode(line, before) || AfterName(before, tokenStart)) && known;
+        const bool failureCode =
+            negative && digits.size() >= NegativeCodeDigits && !SaysOtherThanCode(before.View()) && known;
         if (introduced || failureCode)
             found.push_back({tokenStart, end - tokenStart, value, LogCodeForm::Decimal});
     }
