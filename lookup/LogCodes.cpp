@@ -154,6 +154,11 @@ bool IntroducesCode(std::string_view line, const LowerWord& word)
         const LowerWord before = WordBefore(line, word.start);
         return OneOf(before.View(), {"failed", "fails", "exited", "terminated"});
     }
+    // NativeErrorCode, lpExitCode, dwError: a name that ends with one of them.
+    for (const std::string_view ending : {"errorcode", "exitcode", "error", "hresult", "ntstatus"}) {
+        if (word.size > ending.size() && word.View().ends_with(ending))
+            return true;
+    }
     if (!OneOf(word.View(), {"error", "err", "errcode", "errorcode", "error_code", "code", "hr", "hres", "hresult",
                              "scode", "lasterror", "getlasterror", "win32", "ntstatus", "status", "exitcode",
                              "exit_code", "rc", "returning", "returned"}))
@@ -166,14 +171,22 @@ bool IntroducesCode(std::string_view line, const LowerWord& word)
     return true;
 }
 
+bool StartsHex(std::string_view line, std::size_t at)
+{
+    return at + 1 < line.size() && line[at] == '0' && (line[at + 1] == 'x' || line[at + 1] == 'X');
+}
+
 // The number is part of a longer one: 10.0.19041.1, 2023-11-05, 10:22,
-// a GUID's group, C:\5\x, 1,234, a symbol's offset (Function+0x56). A
-// number written with 0x may follow a name and a colon (hr:0x80004002).
+// a GUID's group, C:\5\x, 1,234, a symbol's offset (Function+0x56). No
+// date, time or version is written with 0x, so such a number may follow a
+// name and a colon or another number and a slash (hr:0x80004002,
+// -2147024885/0x8007000b); and a number may stand before one.
 bool Joined(std::string_view line, std::size_t start, std::size_t end, bool prefixed = false)
 {
     const bool before = start >= 2 && IsJoiner(line[start - 1]) && IsWordByte(line[start - 2]) &&
-        !(prefixed && line[start - 1] == ':');
-    const bool after = end + 1 < line.size() && IsJoiner(line[end]) && IsWordByte(line[end + 1]);
+        !(prefixed && (line[start - 1] == ':' || line[start - 1] == '/'));
+    const bool after = end + 1 < line.size() && IsJoiner(line[end]) && IsWordByte(line[end + 1]) &&
+        !(line[end] == '/' && StartsHex(line, end + 1));
     return before || after;
 }
 
