@@ -11,30 +11,37 @@
 //     U and L (0xC0000005, 0x5, 0x80070005L);
 //   - 8 hexadecimal digits without 0x (80004005, C0000005, 8007000e) whose
 //     value has bit 31 set and is defined: "20231105" and "deadbeef" are not;
-//   - a negative decimal of 9 or 10 digits within 32 bits: -2147024891,
-//     -1073741819 (every failure code, read signed, is one);
-//   - a decimal of up to 10 digits within 32 bits, or a negative one, that
-//     follows a word that introduces a code and is a defined value:
-//     "error 1722", "HRESULT: -2147024891", "exit code 1", "rc=5". The
-//     words are error, err, errcode, errorcode, error_code, code, hr, hres,
-//     hresult, scode, lasterror, getlasterror, win32, ntstatus, status,
-//     exitcode, exit_code, rc and returning; failed, fails, exited or
-//     terminated before "with"; "is", "was" or "of" may come between
-//     ("the error code is 5"). Between the word and the number only blanks
-//     and the characters : = # ( ) [ ] " ' may stand. "code" and "status"
-//     after http, https, response or status, and "error" after http or
-//     https, introduce no code (HTTP's "status code 404"). Eight digits
-//     after such a word are read as hexadecimal when that reading is a
-//     failure code that is defined (failed with 80004005), else as decimal;
+//   - a negative decimal of 9 or 10 digits within 32 bits (-2147024891,
+//     -1073741819: every failure code, read signed, is one) whose value is
+//     defined or is a failure of a named facility other than 0, so that
+//     INT_MIN is none;
+//   - a decimal of up to 10 digits within 32 bits, or a negative one, whose
+//     value is defined or a failure of a named facility, after a word that
+//     introduces a code: "error 1722", "HRESULT: -2147024891", "exit code
+//     1", "rc=5". The words are error, err, errcode, errorcode, error_code,
+//     code, hr, hres, hresult, scode, lasterror, getlasterror, win32,
+//     ntstatus, status, exitcode, exit_code, rc, returning and returned; a
+//     longer name that ends in errorcode, exitcode, error, hresult or
+//     ntstatus (NativeErrorCode, dwError); "with" after failed, fails,
+//     exited or terminated; "value" after error. "is", "was" or "of" may
+//     come between ("the error code is 5"). Between the word and the number
+//     only blanks and : = # ( ) [ ] " ' may stand. None of them introduces
+//     a code after http or https, nor "code" or "status" after response or
+//     status (HTTP's "status code 404"). Eight digits after such a word are
+//     read as hexadecimal when that reading is a defined failure code
+//     (failed with 80004005), else as decimal;
+//   - a decimal in parentheses after a defined name (WSAECONNREFUSED (10061));
 //   - a defined name, written exactly as it is defined (E_ACCESSDENIED).
 // A number never counts when it is joined to another word by '.', ':', '-',
-// '/', '\' or ',' (10.0.19041.1, 2023-11-05, 10:22:33, GUIDs, paths,
-// 1,234), when it has more than 8 hexadecimal digits (the 16 digits of a
-// 64-bit address), or when the word before it says what else it is: an
-// address, offset, size, id, handle, time stamp, version, flags and the like
-// (see the list in LogCodes.cpp). A decimal without such a word before it is
-// no code, so line numbers (file.cpp(123)), process ids and sizes never
-// count.
+// '/', '\', ',' or '+' (10.0.19041.1, 2023-11-05, 10:22:33, GUIDs, paths,
+// 1,234, Function+0x56; a number written with 0x may follow a colon or a
+// slash, hr:0x80004005), when it has more than 8 hexadecimal digits (the 16
+// of a 64-bit address), when a unit follows it ("0x10000 bytes", "12 ms"),
+// or when the word before it says what else it is: an address, offset,
+// size, id, handle, time stamp, version, flags, a register and the like
+// (the lists are in LogCodes.cpp). A decimal without a word that introduces
+// a code never counts, so line numbers (file.cpp(123)), process ids and
+// sizes do not.
 #pragma once
 
 #include "platform/win32_types.h"
