@@ -151,7 +151,7 @@ def main(folder):
     grep_log = r.get("GrepCountLog")
     if annotate is not None:
         rate = annotate["bytes_per_second"] / 1e6
-        rows.append(("9 vantrel-lookup --annotate 256 MB log", fmt_ms(ms(annotate, "real_time")),
+        rows.append(("10 vantrel-lookup --annotate 256 MB log", fmt_ms(ms(annotate, "real_time")),
                      fmt_ms(annotate["child_cpu"] * 1e3), f"{rate:,.0f} MB/s, {annotate['lines']:,.0f} lines",
                      ">= 50 MB/s", "yes" if rate >= 50 else "NO"))
         if grep_log and not grep_log.get("error_occurred"):

@@ -112,8 +112,11 @@ void AddName(std::vector<std::string>& names, std::string name)
 std::string Joined(const std::vector<std::string>& names)
 {
     std::string joined;
-    for (const std::string& name : names)
-        joined += (joined.empty() ? "" : ", ") + name;
+    for (const std::string& name : names) {
+        if (!joined.empty())
+            joined += ", ";
+        joined += name;
+    }
     return joined;
 }
 
@@ -135,8 +138,11 @@ std::string NamesOf(const ValueReport& v, const std::vector<const Definition*>& 
 std::string FamiliesOf(const ValueReport& v)
 {
     std::string families;
-    for (const FamilyMeaning& meaning : v.Meanings)
-        families += (families.empty() ? "" : "/") + std::string(FamilyName(meaning.Family));
+    for (const FamilyMeaning& meaning : v.Meanings) {
+        if (!families.empty())
+            families += '/';
+        families += FamilyName(meaning.Family);
+    }
     return families.empty() ? "?" : families;
 }
 
@@ -246,15 +252,18 @@ std::string AnnotationLine(const TermReport& report)
     for (std::size_t i = 0; i < report.Values.size(); ++i) {
         const ValueReport& v = report.Values[i];
         const std::vector<const Definition*> none;
-        line += (i == 0 ? "  " : "  ;  ") + NamesOf(v, i < report.MatchesByValue.size() ? report.MatchesByValue[i] : none);
-        line += "  (" + FamiliesOf(v) + ")";
+        line += i == 0 ? "  " : "  ;  ";
+        line += NamesOf(v, i < report.MatchesByValue.size() ? report.MatchesByValue[i] : none);
+        line += "  (";
+        line += FamiliesOf(v);
+        line += ')';
         if (v.Languages.empty()) {
             if (!v.Message.empty())
-                line += "  " + OneLine(v.Message);
+                line.append("  ").append(OneLine(v.Message));
             continue;
         }
         for (const LanguageMessages& texts : v.Languages)
-            line += "  " + texts.Tag + ": " + (texts.Message.empty() ? "(none)" : OneLine(texts.Message));
+            line.append("  ").append(texts.Tag).append(": ").append(texts.Message.empty() ? "(none)" : OneLine(texts.Message));
     }
     return line + '\n';
 }
