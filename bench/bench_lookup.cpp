@@ -1,16 +1,22 @@
 // vantrel-lookup as users run it: each lookup a whole cold process over W1,
 // beside errno from Debian's moreutils, which looks a code up in the C
 // library's own table; the same from the built-in catalogue alone; 100,000
-// terms in one process over W1; and --scan over W2, to set beside cat of the
-// same files (bench_peers). The time is the
-// child's wall time, child_cpu its processor time.
+// terms in one process over W1; --scan over W2, to set beside cat of the
+// same files (bench_peers); and --annotate over a generated log of 256 MB
+// beside grep -c 0x of the same file. The time is the child's wall time,
+// child_cpu its processor time.
 #include "support/ChildRun.h"
 #include "support/Workloads.h"
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -21,6 +27,7 @@ namespace {
 constexpr int kLaunches = 30;
 constexpr int kScans = 5;
 constexpr int kManyTerms = 100000;
+constexpr std::uint64_t kLogBytes = std::uint64_t(256) << 20;
 
 std::string HexOf(unsigned value)
 {
@@ -122,6 +129,90 @@ void LookupScan(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(w.Bytes) * state.iterations());
 }
 
+// Lines as build, event, crash, installer and update logs write them;
+// about one in eight holds a code, the rest numbers that are none.
+constexpr const char* kLogLines[] = {
+    "2023-11-05T10:22:33.1234567Z ##[group]Run actions/checkout@v4 (build 20231105.3)",
+    "C:\\src\\app\\main.cpp(123,45): warning C4244: '=': conversion from 'int64_t' to 'int', possible loss of data",
+    "MSI (s) (7C:40) [10:22:34:230]: Note: 1: 2203 2: C:\\Windows\\Installer\\inprogressinstallinfo.ipi 3: -2147287038",
+    "2023-11-05 10:22:40, Info                  CBS    Exec: Processing started.  Client: WindowsUpdateAgent, Session: 31064923_2781537342",
+    "[2023-11-05 10:22:33.472] [info] worker 12 finished in 1234 ms, 56 items, 78.9 MB/s, pid 4312 tid 7781",
+    "Faulting application name: app.exe, version: 10.0.19041.1, time stamp: 0x5f3c2a1b",
+    "Report Id: 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a, offset 0x000000000009e8fb",
+    "2023/11/05 10:22:38.0000000 1234  5678  DownloadManager Download job bytes total = 845937664, bytes transferred = 845937664",
+    "  Building solution configuration \"Release|x64\" on node 1 (default targets); Time Elapsed 00:01:23.45",
+    "[0E48:0F2C][2023-11-05T10:22:45]i319: Applied execute package: FooMsi, result: 0x80070643, restart: None",
+    "Exception code: 0xc0000005",
+    "CustomAction CA_Register returned actual error code 1603 (note this may not be 100% accurate)",
+    "Exception Info: System.UnauthorizedAccessException: Access to the path is denied. HResult: -2147024891",
+    "error MSB3073: The command \"copy /y app.dll C:\\out\\\" exited with code 1.",
+    "2023-11-05 10:22:41, Error                 CBS    Failed to resolve package [HRESULT = 0x800f081f - CBS_E_SOURCE_MISSING]",
+    "Get-WmiObject : Access denied (Exception from HRESULT: 0x80070005 (E_ACCESSDENIED))",
+};
+
+// A log of kLogBytes made once per run from kLogLines in a fixed
+// pseudo-random order, in the temporary folder; removed at exit.
+const std::string& GeneratedLog()
+{
+    static const struct Log {
+        std::string path;
+        Log()
+        {
+            path = (std::filesystem::temp_directory_path() / ("vantrel-bench-log-" + std::to_string(::getpid()))).string();
+            std::ofstream out(path, std::ios::binary);
+            std::string block;
+            std::uint32_t state = 12345;
+            for (std::uint64_t written = 0; written < kLogBytes && out;) {
+                block.clear();
+                while (block.size() < (1u << 20)) {
+                    state = state * 1664525u + 1013904223u;
+                    const std::size_t pick = state >> 28; // 0..15
+                    // Most lines of a real log hold no code: the lines from
+                    // the tenth on, each with codes, come one time in eight.
+                    const std::size_t line = (state >> 8 & 7u) == 0 ? pick : pick % 9;
+                    block += kLogLines[line];
+                    block += "\r\n";
+                }
+                out.write(block.data(), static_cast<std::streamsize>(block.size()));
+                written += block.size();
+            }
+            if (!out)
+                path.clear();
+        }
+        ~Log()
+        {
+            if (!path.empty())
+                std::filesystem::remove(path);
+        }
+    } log;
+    return log.path;
+}
+
+// The output goes into a pipe that is read to the end and its lines
+// counted, as a reader of the annotation would.
+void MeasureLog(benchmark::State& state, const std::vector<std::string>& args)
+{
+    const std::string& log = GeneratedLog();
+    if (log.empty()) {
+        state.SkipWithError("cannot write the generated log");
+        return;
+    }
+    std::vector<std::string> full = args;
+    full.push_back(log);
+    Measure(state, full, true);
+    state.SetBytesProcessed(static_cast<std::int64_t>(std::filesystem::file_size(log)) * state.iterations());
+}
+
+void LookupAnnotate(benchmark::State& state)
+{
+    MeasureLog(state, {LookupProgram(), "--annotate"});
+}
+
+void GrepCountLog(benchmark::State& state)
+{
+    MeasureLog(state, {"grep", "-c", "0x"});
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(Lookup, HexW1, "0x80070005")->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
@@ -134,5 +225,7 @@ BENCHMARK_CAPTURE(LookupBuiltIn, NameBuiltIn, "STATUS_ACCESS_VIOLATION")
 BENCHMARK(LookupManyTerms)->UseManualTime()->Iterations(kScans)->Unit(benchmark::kMillisecond);
 BENCHMARK(Errno)->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
 BENCHMARK(LookupScan)->UseManualTime()->Iterations(kScans)->Unit(benchmark::kMillisecond);
+BENCHMARK(LookupAnnotate)->UseManualTime()->Iterations(kScans)->Unit(benchmark::kMillisecond);
+BENCHMARK(GrepCountLog)->UseManualTime()->Iterations(kScans)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

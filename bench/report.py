@@ -147,6 +147,20 @@ def main(folder):
             cpu_ratio = scan["child_cpu"] / cat["child_cpu"]
             rows.append(("  --scan W2 / cat W2", f"{real_ratio:.2f}x", f"{cpu_ratio:.2f}x", "", "<= 1.5 (cpu)",
                          "yes" if cpu_ratio <= 1.5 else "NO"))
+    annotate = get("LookupAnnotate")
+    grep_log = r.get("GrepCountLog")
+    if annotate is not None:
+        rate = annotate["bytes_per_second"] / 1e6
+        rows.append(("10 vantrel-lookup --annotate 256 MB log", fmt_ms(ms(annotate, "real_time")),
+                     fmt_ms(annotate["child_cpu"] * 1e3), f"{rate:,.0f} MB/s, {annotate['lines']:,.0f} lines",
+                     ">= 50 MB/s", "yes" if rate >= 50 else "NO"))
+        if grep_log and not grep_log.get("error_occurred"):
+            rows.append(("  grep -c 0x, same log", fmt_ms(ms(grep_log, "real_time")),
+                         fmt_ms(grep_log["child_cpu"] * 1e3), f"{grep_log['bytes_per_second'] / 1e6:,.0f} MB/s",
+                         "", ""))
+            rows.append(("  --annotate / grep -c 0x", f"{ms(annotate, 'real_time') / ms(grep_log, 'real_time'):.2f}x",
+                         f"{annotate['child_cpu'] / grep_log['child_cpu']:.2f}x" if grep_log["child_cpu"] else "-",
+                         "", "", ""))
     b = get("MemoryAfterW2Load")
     if b is not None:
         rows.append(("7 Peak memory of the W2 load, per row", "", "",

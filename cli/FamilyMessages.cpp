@@ -1,7 +1,6 @@
 #include "cli/FamilyMessages.h"
 
 #include "lookup/BuiltInCatalogue.h"
-#include "output/SystemMessageText.h"
 #include "platform/module_message_utf8.h"
 #include "platform/ntstatus_win32.h"
 
@@ -27,25 +26,33 @@ std::string Win32Name(DWORD code)
     return found != names.end() ? std::string(found->second) : "error " + std::to_string(code);
 }
 
+// A module's text for an identifier: in the user's language, or in one.
+struct TextSource {
+    std::uint16_t Language = 0; // 0: the user's, with fallbacks
+
+    std::string operator()(MessageModule module, DWORD id) const
+    {
+        return Language == 0 ? ModuleMessageUtf8(module, id) : ModuleMessageUtf8InLanguage(module, id, Language);
+    }
+};
+
 // Ntdll has no texts: an NTSTATUS has the text of the Win32 code ntdll maps
 // it to, and says which code that is.
-std::string NtStatusMessage(DWORD status)
+std::string NtStatusMessage(DWORD status, const TextSource& read)
 {
     const std::optional<DWORD> win32 = Win32CodeOfNtStatus(status);
     if (!win32)
         return {};
-    const std::string text = SystemMessageTextUtf8(*win32);
+    const std::string text = read(MessageModule::System, *win32);
     if (text.empty())
         return {};
     return text + "(the text of " + Win32Name(*win32) + ", " + std::to_string(*win32) + ", which the system maps it to)";
 }
 
-} // namespace
-
-std::string FamilyMessage(DWORD code, CodeFamily family)
+std::string MessageOf(DWORD code, CodeFamily family, const TextSource& read)
 {
     switch (family) {
-    case CodeFamily::Win32: return SystemMessageTextUtf8(code);
+    case CodeFamily::Win32: return read(MessageModule::System, code);
     case CodeFamily::HResult:
     case CodeFamily::DirectX:
     case CodeFamily::OleDb:
@@ -54,13 +61,25 @@ std::string FamilyMessage(DWORD code, CodeFamily family)
         // Win32 code, though the system's table would read it as one.
         if (code != 0 && (code & 0xFFFF0000u) == 0)
             return {};
-        return SystemMessageTextUtf8(code);
-    case CodeFamily::NtStatus: return NtStatusMessage(code);
-    case CodeFamily::WinInet: return ModuleMessageUtf8(MessageModule::WinInet, code);
-    case CodeFamily::MediaFoundation: return ModuleMessageUtf8(MessageModule::MediaFoundation, code);
+        return read(MessageModule::System, code);
+    case CodeFamily::NtStatus: return NtStatusMessage(code, read);
+    case CodeFamily::WinInet: return read(MessageModule::WinInet, code);
+    case CodeFamily::MediaFoundation: return read(MessageModule::MediaFoundation, code);
     case CodeFamily::WinHttp:
     case CodeFamily::NetworkManagement:
     case CodeFamily::Header: return {};
     }
     return {};
+}
+
+} // namespace
+
+std::string FamilyMessage(DWORD code, CodeFamily family)
+{
+    return MessageOf(code, family, TextSource{});
+}
+
+std::string FamilyMessageIn(DWORD code, CodeFamily family, std::uint16_t language)
+{
+    return language == 0 ? std::string() : MessageOf(code, family, TextSource{language});
 }

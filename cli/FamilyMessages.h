@@ -6,7 +6,12 @@
 
 #include "platform/win32_types.h"
 
+#include <cstdint>
 #include <string>
 
-// UTF-8; empty when the family has no text for the code.
+// UTF-8; empty when the family has no text for the code. In the user's
+// language, with the system's fallbacks.
 std::string FamilyMessage(DWORD code, CodeFamily family);
+// The same in one language alone (--lang): empty when the tables hold no
+// text for the code in that language.
+std::string FamilyMessageIn(DWORD code, CodeFamily family, std::uint16_t language);

@@ -30,14 +30,31 @@ json DefinitionsJson(const std::vector<const Definition*>& found)
     return list;
 }
 
-json MeaningsJson(const std::vector<FamilyMeaning>& meanings)
+// With --lang: [{"language": "de", "message": ...}, ...] in the order asked;
+// meaning indexes each language's MeaningMessages, or is npos for the
+// value's message.
+json LanguagesJson(const ValueReport& v, std::size_t meaning = std::string::npos)
 {
     json list = json::array();
-    for (const FamilyMeaning& meaning : meanings) {
-        list.push_back({{"family", FamilyKey(meaning.Family)},
-                        {"family_name", FamilyName(meaning.Family)},
-                        {"definitions", DefinitionsJson(meaning.Definitions)},
-                        {"message", meaning.Message}});
+    for (const LanguageMessages& texts : v.Languages) {
+        const bool ofMeaning = meaning != std::string::npos && meaning < texts.MeaningMessages.size();
+        list.push_back({{"language", texts.Tag}, {"message", ofMeaning ? texts.MeaningMessages[meaning] : texts.Message}});
+    }
+    return list;
+}
+
+json MeaningsJson(const ValueReport& v)
+{
+    json list = json::array();
+    for (std::size_t i = 0; i < v.Meanings.size(); ++i) {
+        const FamilyMeaning& meaning = v.Meanings[i];
+        json item{{"family", FamilyKey(meaning.Family)},
+                  {"family_name", FamilyName(meaning.Family)},
+                  {"definitions", DefinitionsJson(meaning.Definitions)},
+                  {"message", meaning.Message}};
+        if (!v.Languages.empty())
+            item["messages"] = LanguagesJson(v, i);
+        list.push_back(std::move(item));
     }
     return list;
 }
@@ -58,13 +75,15 @@ json ValueJson(const ValueReport& v)
           {"facility_name", v.HResult.FacilityName},
           {"code", v.HResult.Code}}},
         {"definitions", DefinitionsJson(v.Definitions)},
-        {"meanings", MeaningsJson(v.Meanings)},
+        {"meanings", MeaningsJson(v)},
         {"meanings_differ", v.MeaningsDiffer()},
         {"interface_defined", InterfaceDefined(v.HResult)},
         {"message", v.Message},
     };
     if (v.ReadAs != TermBase::Only)
         value["read_as"] = ReadingName(v.ReadAs);
+    if (!v.Languages.empty())
+        value["messages"] = LanguagesJson(v);
     if (v.NtStatus) {
         value["ntstatus"] = {{"severity", v.NtStatus->Severity},
                              {"severity_name", NtStatusSeverityName(v.NtStatus->Severity)},
@@ -141,6 +160,35 @@ json HeadersJson(const LoadedCodes& loaded, const MessageLookup& messageOf)
                                      {"detail", FileFailureDetail(failed.Path, failed.Error, FileUse::Read)}});
     }
     return headers;
+}
+
+std::string AnnotationJson(std::string_view token, const char* reading, const TermReport& report)
+{
+    const auto compact = [](const json& item) { return item.dump(-1, ' ', false, json::error_handler_t::replace); };
+    return "\"token\":" + compact(std::string(token)) + ",\"reading\":" + compact(reading) +
+        ",\"report\":" + compact(TermJson(report));
+}
+
+json TextMatchesJson(const std::vector<TextMatch>& matches, const MessageLookup& messageOf,
+                     const LookupOptions& options, const LanguageMessageLookup& messageIn)
+{
+    json list = json::array();
+    for (const TextMatch& match : matches) {
+        const Definition& d = *match.Found;
+        json item = DefinitionJson(d);
+        item["by_name"] = match.ByName;
+        item["by_text"] = match.ByText;
+        item["message"] = messageOf ? messageOf(d.Value, d.Family) : std::string();
+        if (!options.Languages.empty()) {
+            item["messages"] = json::array();
+            for (const MessageLanguage& language : options.Languages)
+                item["messages"].push_back(
+                    {{"language", language.Tag},
+                     {"message", messageIn ? messageIn(d.Value, d.Family, language.Id) : std::string()}});
+        }
+        list.push_back(std::move(item));
+    }
+    return list;
 }
 
 void PrintJson(std::ostream& out, const nlohmann::json& document)

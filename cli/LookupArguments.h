@@ -8,14 +8,15 @@
 #include <vector>
 
 struct LookupArguments {
-    enum class Mode { Lookup, Scan, Message, Help, Version };
+    enum class Mode { Lookup, Scan, Message, Annotate, Text, Help, Version };
     Mode Run = Mode::Lookup;
     LookupOptions Options;
     bool Json = false;
     std::vector<std::string> Headers;  // --header, in order; empty: the settings'
     std::vector<std::string> Prefixes; // --prefix, in order; empty: the settings'
     std::string MessageCode;           // --message
-    std::vector<std::string> Terms;
+    std::string TextWords;             // --text
+    std::vector<std::string> Terms;    // with --annotate, the files (- for standard input)
 };
 
 // Nothing, with problem set, for a command line that cannot be run.

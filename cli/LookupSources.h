@@ -12,6 +12,7 @@
 
 struct LookupPlaces {
     std::string SettingsFile; // read, never written
+    int Input = 0;            // the descriptor --annotate reads as standard input
 };
 
 // Where the installed program finds them.

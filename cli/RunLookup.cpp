@@ -2,10 +2,13 @@
 
 #include "cli/JsonOutput.h"
 #include "cli/LookupArguments.h"
+#include "cli/RunAnnotate.h"
 #include "cli/TextOutput.h"
 #include "catalogue/CodeValue.h"
 #include "catalogue/PrefixSet.h"
+#include "lookup/TextSearch.h"
 #include "output/LoadFailureMessage.h"
+#include "platform/message_language.h"
 
 #include <algorithm>
 
@@ -37,10 +40,41 @@ int RunMessage(const LookupArguments& arguments, const MessageLookup& messageOf,
     return message.empty() ? kLookupNotFound : kLookupFound;
 }
 
+// The languages --text searches: those of --lang, else the user's and
+// English.
+std::vector<std::uint16_t> SearchedLanguages(const LookupOptions& options)
+{
+    std::vector<std::uint16_t> languages;
+    for (const MessageLanguage& language : options.Languages)
+        languages.push_back(language.Id);
+    if (languages.empty()) {
+        for (const std::uint16_t language : {UserLanguageFromEnvironment(), kEnglishUnitedStates}) {
+            if (language != 0 && std::find(languages.begin(), languages.end(), language) == languages.end())
+                languages.push_back(language);
+        }
+    }
+    return languages;
+}
+
+int RunText(const LookupArguments& arguments, const CodeIndex& index, const MessageLookup& messageOf,
+            const LanguageMessageLookup& messageIn, std::ostream& out, nlohmann::json& document)
+{
+    const std::vector<std::uint16_t> languages = SearchedLanguages(arguments.Options);
+    const std::vector<TextMatch> matches =
+        FindCodesByText(index, arguments.TextWords, languages, arguments.Options.Families, messageIn);
+    if (arguments.Json) {
+        document["text"] = arguments.TextWords;
+        document["matches"] = TextMatchesJson(matches, messageOf, arguments.Options, messageIn);
+    } else {
+        PrintTextMatches(out, matches, messageOf, arguments.Options, messageIn);
+    }
+    return matches.empty() ? kLookupNotFound : kLookupFound;
+}
+
 } // namespace
 
 int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, const MessageLookup& messageOf,
-              std::ostream& out, std::ostream& err)
+              std::ostream& out, std::ostream& err, const LanguageMessageLookup& messageIn)
 {
     std::string problem;
     const std::optional<LookupArguments> arguments = ReadLookupArguments(args, problem);
@@ -58,7 +92,9 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
         return status;
     }
     case LookupArguments::Mode::Lookup:
-    case LookupArguments::Mode::Scan: break;
+    case LookupArguments::Mode::Scan:
+    case LookupArguments::Mode::Annotate:
+    case LookupArguments::Mode::Text: break;
     }
 
     const LookupSources sources(places, arguments->Headers, arguments->Prefixes);
@@ -81,9 +117,20 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
     }
 
     const CodeIndex index(loaded.Rows, PrefixSet(sources.Prefixes(), sources.PrefixSelected()), sources.BuiltIn());
+    if (arguments->Run == LookupArguments::Mode::Annotate)
+        return std::max(status, RunAnnotate(*arguments, index, messageOf, messageIn, places.Input, out, err));
+    if (arguments->Run == LookupArguments::Mode::Text) {
+        nlohmann::json document{{"headers", HeadersJson(loaded, messageOf)}};
+        const int found = RunText(*arguments, index, messageOf, messageIn, out, document);
+        if (found == kLookupNotFound)
+            err << kProgram << "no code's name or text holds " << arguments->TextWords << '\n';
+        if (arguments->Json)
+            PrintJson(out, document);
+        return std::max(status, found);
+    }
     nlohmann::json terms = nlohmann::json::array();
     for (std::size_t i = 0; i < arguments->Terms.size(); ++i) {
-        const TermReport report = ReportTerm(index, arguments->Terms[i], arguments->Options, messageOf);
+        const TermReport report = ReportTerm(index, arguments->Terms[i], arguments->Options, messageOf, messageIn);
         if (!report.Found()) {
             err << kProgram << report.Term << ": not found\n";
             status = std::max(status, kLookupNotFound);

@@ -13,6 +13,7 @@ constexpr int kLookupFound = 0;
 constexpr int kLookupNotFound = 1;
 constexpr int kLookupFailed = 2; // a bad command line, a header that cannot be read, or output lost
 
-// args without the program's name. Returns the exit status.
+// args without the program's name; messageIn gives the texts of one
+// language (--lang, --text). Returns the exit status.
 int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, const MessageLookup& messageOf,
-              std::ostream& out, std::ostream& err);
+              std::ostream& out, std::ostream& err, const LanguageMessageLookup& messageIn = nullptr);

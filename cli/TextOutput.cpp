@@ -3,6 +3,7 @@
 #include "catalogue/CodeEntry.h"
 #include "catalogue/CodeValue.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -47,10 +48,13 @@ void PrintDefinitions(std::ostream& out, const char* label, const std::vector<co
     }
 }
 
-void PrintMessageLines(std::ostream& out, const std::string& text)
+void PrintMessageLines(std::ostream& out, const std::string& text, const char* label = "  Message   ",
+                       std::string_view language = {})
 {
     const std::string message = MessageLines(text);
-    out << "  Message   ";
+    out << label;
+    if (!language.empty())
+        out << language << ": ";
     if (message.empty())
         out << "(none)";
     for (const char c : message) {
@@ -59,6 +63,87 @@ void PrintMessageLines(std::ostream& out, const std::string& text)
             out << Indent;
     }
     out << '\n';
+}
+
+// With --lang, one message for each language asked for, in its order;
+// meaning is an index into each language's MeaningMessages, or npos for
+// the value's message.
+void PrintMessages(std::ostream& out, const ValueReport& v, const std::string& message,
+                   std::size_t meaning = std::string::npos)
+{
+    if (v.Languages.empty()) {
+        PrintMessageLines(out, message);
+        return;
+    }
+    for (std::size_t i = 0; i < v.Languages.size(); ++i) {
+        const LanguageMessages& texts = v.Languages[i];
+        const bool ofMeaning = meaning != std::string::npos && meaning < texts.MeaningMessages.size();
+        PrintMessageLines(out, ofMeaning ? texts.MeaningMessages[meaning] : texts.Message,
+                          i == 0 ? "  Message   " : Indent, texts.Tag);
+    }
+}
+
+// A message on one line: line ends and the blanks around them become one
+// blank.
+std::string OneLine(const std::string& message)
+{
+    std::string line;
+    bool blank = false;
+    for (const char c : message) {
+        if (c == '\r' || c == '\n' || c == ' ' || c == '\t') {
+            blank = !line.empty();
+            continue;
+        }
+        if (blank)
+            line += ' ';
+        blank = false;
+        line += c;
+    }
+    return line;
+}
+
+// A name defined in several headers is given once.
+void AddName(std::vector<std::string>& names, std::string name)
+{
+    if (std::find(names.begin(), names.end(), name) == names.end())
+        names.push_back(std::move(name));
+}
+
+std::string Joined(const std::vector<std::string>& names)
+{
+    std::string joined;
+    for (const std::string& name : names) {
+        if (!joined.empty())
+            joined += ", ";
+        joined += name;
+    }
+    return joined;
+}
+
+// The names of a value; without any, those of the code it wraps or that
+// wraps it, as the wrapping.
+std::string NamesOf(const ValueReport& v, const std::vector<const Definition*>& matches)
+{
+    std::vector<std::string> names;
+    for (const Definition* d : matches.empty() ? v.Definitions : matches)
+        AddName(names, d->Name);
+    if (!names.empty())
+        return Joined(names);
+    const std::string wrap = v.Win32Code ? "HRESULT_FROM_WIN32(" : v.NtStatusCode ? "HRESULT_FROM_NT(" : "";
+    for (const Definition* d : v.CounterpartDefinitions)
+        AddName(names, wrap.empty() ? d->Name : wrap + d->Name + ")");
+    return names.empty() ? "(no name)" : Joined(names);
+}
+
+std::string FamiliesOf(const ValueReport& v)
+{
+    std::string families;
+    for (const FamilyMeaning& meaning : v.Meanings) {
+        if (!families.empty())
+            families += '/';
+        families += FamilyName(meaning.Family);
+    }
+    return families.empty() ? "?" : families;
 }
 
 void PrintFacility(std::ostream& out, DWORD number, std::string_view name)
@@ -93,10 +178,10 @@ void PrintMeanings(std::ostream& out, const ValueReport& v)
         out << "  Defined as " << FamilyName(meaning.Family) << ":\n";
         PrintDefinitions(out, "", meaning.Definitions);
         if (v.MeaningsDiffer() && !meaning.Message.empty())
-            PrintMessageLines(out, meaning.Message);
+            PrintMessages(out, v, meaning.Message, static_cast<std::size_t>(&meaning - v.Meanings.data()));
     }
     if (!v.MeaningsDiffer() || v.Message.empty())
-        PrintMessageLines(out, v.Message);
+        PrintMessages(out, v, v.Message);
     if (v.MeaningsDiffer()) {
         out << "  Note      named in more than one family; the API that returned it tells which:";
         for (std::size_t i = 0; i < v.Meanings.size(); ++i)
@@ -158,6 +243,46 @@ void PrintTermReport(std::ostream& out, const TermReport& report)
         for (const Definition* match : report.MatchesByValue[i])
             PrintDefinition(out, *match);
         PrintValue(out, report.Values[i]);
+    }
+}
+
+std::string AnnotationLine(const TermReport& report)
+{
+    std::string line = "    >> " + report.Term;
+    for (std::size_t i = 0; i < report.Values.size(); ++i) {
+        const ValueReport& v = report.Values[i];
+        const std::vector<const Definition*> none;
+        line += i == 0 ? "  " : "  ;  ";
+        line += NamesOf(v, i < report.MatchesByValue.size() ? report.MatchesByValue[i] : none);
+        line += "  (";
+        line += FamiliesOf(v);
+        line += ')';
+        if (v.Languages.empty()) {
+            if (!v.Message.empty())
+                line.append("  ").append(OneLine(v.Message));
+            continue;
+        }
+        for (const LanguageMessages& texts : v.Languages)
+            line.append("  ").append(texts.Tag).append(": ").append(texts.Message.empty() ? "(none)" : OneLine(texts.Message));
+    }
+    return line + '\n';
+}
+
+void PrintTextMatches(std::ostream& out, const std::vector<TextMatch>& matches, const MessageLookup& messageOf,
+                      const LookupOptions& options, const LanguageMessageLookup& messageIn)
+{
+    for (const TextMatch& match : matches) {
+        const Definition& d = *match.Found;
+        out << d.Name << "  " << HexText(d.Value) << "  " << FamilyName(d.Family) << "  " << d.Header << ':'
+            << d.Line << '\n';
+        if (options.Languages.empty()) {
+            const std::string message = messageOf ? messageOf(d.Value, d.Family) : std::string();
+            out << "    " << (message.empty() ? "(no message)" : OneLine(message)) << '\n';
+        }
+        for (const MessageLanguage& language : options.Languages) {
+            const std::string message = messageIn ? messageIn(d.Value, d.Family, language.Id) : std::string();
+            out << "    " << language.Tag << ": " << (message.empty() ? "(none)" : OneLine(message)) << '\n';
+        }
     }
 }
 

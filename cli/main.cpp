@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     CheckedOutput standardOutput(STDOUT_FILENO);
     std::ostream out(&standardOutput);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const int status = RunLookup(args, InstalledLookupPlaces(), FamilyMessage, out, std::cerr);
+    const int status = RunLookup(args, InstalledLookupPlaces(), FamilyMessage, out, std::cerr, FamilyMessageIn);
     if (const int error = standardOutput.Finish()) {
         std::cerr << "vantrel-lookup: the output could not be written: " << std::strerror(error) << '\n';
         return kLookupFailed;

@@ -20,17 +20,8 @@ void ReportBothReadings(TermReport& report, const CodeIndex& index, const Lookup
         report.Values.push_back(std::move(decimal));
 }
 
-} // namespace
-
-bool TermReport::Found() const
-{
-    if (Read.Type == LookupTerm::Kind::Name)
-        return !Matches.empty();
-    return std::any_of(Values.begin(), Values.end(), [](const ValueReport& v) { return v.Known(); });
-}
-
-TermReport ReportTerm(const CodeIndex& index, std::string_view term, const LookupOptions& options,
-                      const MessageLookup& messageOf)
+TermReport ReportInUserLanguage(const CodeIndex& index, std::string_view term, const LookupOptions& options,
+                                const MessageLookup& messageOf)
 {
     TermReport report{std::string(term), ReadLookupTerm(term, options.AllHex), {}, {}, {}};
     if (report.Read.Type == LookupTerm::Kind::Value) {
@@ -50,6 +41,26 @@ TermReport ReportTerm(const CodeIndex& index, std::string_view term, const Looku
             report.MatchesByValue.emplace_back();
         }
         report.MatchesByValue[place->second].push_back(match);
+    }
+    return report;
+}
+
+} // namespace
+
+bool TermReport::Found() const
+{
+    if (Read.Type == LookupTerm::Kind::Name)
+        return !Matches.empty();
+    return std::any_of(Values.begin(), Values.end(), [](const ValueReport& v) { return v.Known(); });
+}
+
+TermReport ReportTerm(const CodeIndex& index, std::string_view term, const LookupOptions& options,
+                      const MessageLookup& messageOf, const LanguageMessageLookup& messageIn)
+{
+    TermReport report = ReportInUserLanguage(index, term, options, messageOf);
+    if (!options.Languages.empty()) {
+        for (ValueReport& value : report.Values)
+            AddLanguageMessages(value, options.Languages, messageIn);
     }
     return report;
 }

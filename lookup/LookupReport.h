@@ -36,7 +36,10 @@ struct LookupOptions {
     bool Substring = false; // a name finds the names that contain it
     // The families whose definitions are reported; empty for all.
     std::vector<CodeFamily> Families;
+    // Languages to give each value's messages in as well (--lang), through
+    // the lookup by language; empty for the user's alone.
+    std::vector<MessageLanguage> Languages;
 };
 
 TermReport ReportTerm(const CodeIndex& index, std::string_view term, const LookupOptions& options,
-                      const MessageLookup& messageOf);
+                      const MessageLookup& messageOf, const LanguageMessageLookup& messageIn = nullptr);

@@ -22,6 +22,25 @@ std::vector<FamilyMeaning> MeaningsOf(const ValueReport& report, std::span<const
     return meanings;
 }
 
+// Each meaning's message into meaningMessages; the value's message. An
+// HRESULT that wraps a code says what that code says, in the family the
+// code is defined in (a WinINet code's text is WinINet's).
+std::string MessagesOf(const ValueReport& report, const MessageLookup& messageOf,
+                       std::vector<std::string>& meaningMessages)
+{
+    std::string message;
+    meaningMessages.clear();
+    for (const FamilyMeaning& meaning : report.Meanings) {
+        meaningMessages.push_back(messageOf(report.Value, meaning.Family));
+        if (message.empty())
+            message = meaningMessages.back();
+    }
+    const std::optional<DWORD> wrapped = report.Win32Code ? report.Win32Code : report.NtStatusCode;
+    if (message.empty() && wrapped && !report.CounterpartDefinitions.empty())
+        message = messageOf(*wrapped, report.CounterpartDefinitions.front()->Family);
+    return message;
+}
+
 } // namespace
 
 CodeFamily FamilyByShape(DWORD value)
@@ -49,6 +68,7 @@ ValueReport ReportValue(const CodeIndex& index, DWORD value, std::span<const Cod
                         const MessageLookup& messageOf)
 {
     ValueReport report;
+    std::vector<std::string> meaningMessages;
     report.Value = value;
     report.HResult = HResultPartsOf(value);
     const std::vector<const Definition*> all = index.WithValue(value);
@@ -67,16 +87,23 @@ ValueReport ReportValue(const CodeIndex& index, DWORD value, std::span<const Cod
     if (counterpart)
         report.CounterpartDefinitions = Admitted(index.WithValue(*counterpart), families);
 
-    for (FamilyMeaning& meaning : report.Meanings) {
-        if (messageOf)
-            meaning.Message = messageOf(value, meaning.Family);
-        if (report.Message.empty())
-            report.Message = meaning.Message;
-    }
-    // An HRESULT that wraps a code says what that code says, in the family
-    // the code is defined in (a WinINet code's text is WinINet's).
-    const std::optional<DWORD> wrapped = report.Win32Code ? report.Win32Code : report.NtStatusCode;
-    if (report.Message.empty() && wrapped && !report.CounterpartDefinitions.empty() && messageOf)
-        report.Message = messageOf(*wrapped, report.CounterpartDefinitions.front()->Family);
+    if (messageOf)
+        report.Message = MessagesOf(report, messageOf, meaningMessages);
+    for (std::size_t i = 0; i < meaningMessages.size(); ++i)
+        report.Meanings[i].Message = std::move(meaningMessages[i]);
     return report;
+}
+
+void AddLanguageMessages(ValueReport& report, std::span<const MessageLanguage> languages,
+                         const LanguageMessageLookup& messageIn)
+{
+    for (const MessageLanguage& language : languages) {
+        LanguageMessages texts{language.Tag, {}, {}};
+        if (messageIn) {
+            texts.Message = MessagesOf(
+                report, [&](DWORD code, CodeFamily family) { return messageIn(code, family, language.Id); },
+                texts.MeaningMessages);
+        }
+        report.Languages.push_back(std::move(texts));
+    }
 }

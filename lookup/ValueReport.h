@@ -16,6 +16,22 @@
 
 // The message text of a code read in a family; empty when it has none.
 using MessageLookup = std::function<std::string(DWORD code, CodeFamily family)>;
+// The same in one language alone; empty when it has none in that language.
+using LanguageMessageLookup = std::function<std::string(DWORD code, CodeFamily family, std::uint16_t language)>;
+
+// A language the messages are asked for in (--lang), as the user named it.
+struct MessageLanguage {
+    std::string Tag;          // "de"
+    std::uint16_t Id = 0;     // the Windows language identifier
+};
+
+// A value's messages in one language: the message, and beside Meanings the
+// message of each meaning.
+struct LanguageMessages {
+    std::string Tag;
+    std::string Message;
+    std::vector<std::string> MeaningMessages;
+};
 
 // One meaning of a value: a family, its definitions with that value, and the
 // message for the value read in that family.
@@ -50,6 +66,9 @@ struct ValueReport {
     std::vector<const Definition*> CounterpartDefinitions;
     // The first meaning's message that is not empty.
     std::string Message;
+    // The same in each language asked for, in the order asked; empty when
+    // none was.
+    std::vector<LanguageMessages> Languages;
 
     // Something is known of the value beyond its parts.
     bool Known() const { return Defined() || !Message.empty(); }
@@ -62,6 +81,11 @@ struct ValueReport {
 // families: the families whose definitions are reported; empty for all.
 ValueReport ReportValue(const CodeIndex& index, DWORD value, std::span<const CodeFamily> families,
                         const MessageLookup& messageOf);
+
+// Fills report's Languages: its messages in each language, chosen by the
+// rules that chose its Message.
+void AddLanguageMessages(ValueReport& report, std::span<const MessageLanguage> languages,
+                         const LanguageMessageLookup& messageIn);
 
 // The family a value is read in when no definition says: a Win32 code up
 // to 0xFFFF, above it an HRESULT.

@@ -58,6 +58,25 @@ std::optional<std::u16string> MessageImage::Find(std::uint16_t userLanguage, std
             break;
         }
     }
+    return FindInTable(chosen, id, folding);
+}
+
+std::optional<std::u16string> MessageImage::FindInLanguage(std::uint16_t language, std::uint32_t id,
+                                                           HResultFolding folding)
+{
+    auto it = std::find_if(languages.begin(), languages.end(),
+                           [&](const ResourceLanguageData& l) { return l.language == language; });
+    if (it == languages.end())
+        it = std::find_if(languages.begin(), languages.end(), [&](const ResourceLanguageData& l) {
+            return PrimaryLanguage(l.language) == PrimaryLanguage(language);
+        });
+    if (it == languages.end())
+        return std::nullopt;
+    return FindInTable(static_cast<std::size_t>(it - languages.begin()), id, folding);
+}
+
+std::optional<std::u16string> MessageImage::FindInTable(std::size_t chosen, std::uint32_t id, HResultFolding folding)
+{
     const std::lock_guard<std::mutex> lock(indexing);
     if (!tables[chosen])
         tables[chosen] = MessageTable::Parse(languages[chosen].data);

@@ -35,9 +35,16 @@ public:
     // ForUser) for the identifier, folded as asked. Safe from any thread.
     std::optional<std::u16string> Find(std::uint16_t userLanguage, std::uint32_t id,
                                        HResultFolding folding = HResultFolding::Win32Codes);
+    // The text of one language alone, for showing several side by side: the
+    // table of exactly that language, else the first of the same primary
+    // language (a table in de-DE answers for de-AT). Nothing when neither
+    // holds the identifier; no other language stands in.
+    std::optional<std::u16string> FindInLanguage(std::uint16_t language, std::uint32_t id,
+                                                 HResultFolding folding = HResultFolding::Win32Codes);
 
 private:
     explicit MessageImage(std::vector<ResourceLanguageData> languages);
+    std::optional<std::u16string> FindInTable(std::size_t chosen, std::uint32_t id, HResultFolding folding);
 
     std::vector<ResourceLanguageData> languages;
     std::mutex indexing;

@@ -4,6 +4,7 @@
 
 #include "platform/win32.h"
 
+#include <cstdint>
 #include <string>
 
 enum class MessageModule { System, WinInet, MediaFoundation };
@@ -18,3 +19,9 @@ const char* MessageModuleDll(MessageModule module);
 // stand. Empty when the module or the id is missing. Each module is read
 // once per process.
 std::string ModuleMessageUtf8(MessageModule module, DWORD id);
+
+// The same text in one language alone (or another country's form of it,
+// de-AT for de-DE), for showing languages side by side: empty when the
+// module holds no text for id in that language, rather than another
+// language's.
+std::string ModuleMessageUtf8InLanguage(MessageModule module, DWORD id, std::uint16_t language);

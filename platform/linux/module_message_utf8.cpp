@@ -74,3 +74,13 @@ std::string ModuleMessageUtf8(MessageModule module, DWORD id)
         image ? image->Find(UserLanguageFromEnvironment(), id, HResultFolding::None) : std::nullopt;
     return text ? FormatMessageTextUtf8(*text, true).text : std::string();
 }
+
+std::string ModuleMessageUtf8InLanguage(MessageModule module, DWORD id, std::uint16_t language)
+{
+    MessageImage* image = ImageOf(module);
+    const bool system = module == MessageModule::System;
+    const std::optional<std::u16string> text =
+        image ? image->FindInLanguage(language, id, system ? HResultFolding::Win32Codes : HResultFolding::None)
+              : std::nullopt;
+    return text ? FormatMessageTextUtf8(*text, !system).text : std::string();
+}

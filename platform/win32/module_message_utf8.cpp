@@ -8,11 +8,13 @@ namespace {
 
 // Windows has the Unicode text itself; asking for it wide keeps every
 // character the 8-bit code page would lose.
-std::string FormatMessageUtf8(DWORD source, HMODULE module, DWORD id)
+// With a language of 0, the user's (with the system's fallbacks); with any
+// other, that language alone: FormatMessage fails rather than fall back.
+std::string FormatMessageUtf8(DWORD source, HMODULE module, DWORD id, DWORD language = 0)
 {
     LPWSTR text = nullptr;
     const DWORD length = FormatMessageW(source | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                                        module, id, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+                                        module, id, language, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
     if (length == 0 || text == nullptr)
         return {};
     std::string utf8;
@@ -64,4 +66,14 @@ std::string ModuleMessageUtf8(MessageModule module, DWORD id)
         return SystemMessageUtf8(id);
     const HMODULE loaded = LoadedModule(module);
     return loaded ? FormatMessageUtf8(FORMAT_MESSAGE_FROM_HMODULE, loaded, id) : std::string();
+}
+
+std::string ModuleMessageUtf8InLanguage(MessageModule module, DWORD id, std::uint16_t language)
+{
+    if (language == 0)
+        return {};
+    if (module == MessageModule::System)
+        return FormatMessageUtf8(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, id, language);
+    const HMODULE loaded = LoadedModule(module);
+    return loaded ? FormatMessageUtf8(FORMAT_MESSAGE_FROM_HMODULE, loaded, id, language) : std::string();
 }

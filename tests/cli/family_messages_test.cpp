@@ -40,6 +40,12 @@ TEST(FamilyMessages, EveryCodeUsersMeetHasItsNamesAndText)
         EXPECT_NE(out.str().find(c.InText), std::string::npos) << c.Term << "\n" << out.str();
     }
     EXPECT_EQ(FamilyMessage(1, CodeFamily::HResult), "") << "S_FALSE is no Win32 code";
+    // Wine's table holds German beside English: each language alone, and
+    // none that the table lacks.
+    EXPECT_EQ(FamilyMessageIn(5, CodeFamily::Win32, 0x0409), "Access denied.\r\n");
+    EXPECT_EQ(FamilyMessageIn(5, CodeFamily::Win32, 0x0407), "Zugriff verweigert.\r\n");
+    EXPECT_EQ(FamilyMessageIn(0xC0000022u, CodeFamily::NtStatus, 0x0407).rfind("Zugriff verweigert.", 0), 0u);
+    EXPECT_EQ(FamilyMessageIn(5, CodeFamily::Win32, 0x0439), "") << "no Hindi table";
     EXPECT_EQ(FamilyMessage(0, CodeFamily::HResult), FamilyMessage(0, CodeFamily::Win32)) << "S_OK is ERROR_SUCCESS";
 }
 
