@@ -36,10 +36,15 @@ struct TextSource {
     }
 };
 
-// Ntdll has no texts: an NTSTATUS has the text of the Win32 code ntdll maps
-// it to, and says which code that is.
+// Windows' ntdll has the NTSTATUS texts themselves, and they say more than
+// any Win32 text (which address an access violation read). Where ntdll has
+// none for the value, as Wine's has none at all, an NTSTATUS has the text
+// of the Win32 code ntdll maps it to, and says which code that is.
 std::string NtStatusMessage(DWORD status, const TextSource& read)
 {
+    std::string own = read(MessageModule::NtDll, status);
+    if (!own.empty())
+        return own;
     const std::optional<DWORD> win32 = Win32CodeOfNtStatus(status);
     if (!win32)
         return {};

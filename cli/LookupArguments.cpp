@@ -6,6 +6,15 @@
 #include <algorithm>
 #include <string_view>
 
+// The Windows program has no window beside it, so no settings to read.
+#ifdef _WIN32
+#define VANTREL_SETTINGS_SOURCE "error headers of mingw-w64, evaluated when the program was built) or in the\n" \
+                                "headers given with --header.\n"
+#else
+#define VANTREL_SETTINGS_SOURCE "error headers of mingw-w64, evaluated when the program was built) and in the\n" \
+                                "headers selected in vantrel.dat.\n"
+#endif
+
 const char* const kLookupUsage =
     "Usage: vantrel-lookup [options] TERM...\n"
     "       vantrel-lookup [options] --scan\n"
@@ -14,8 +23,7 @@ const char* const kLookupUsage =
     "       vantrel-lookup [options] --text WORDS\n"
     "\n"
     "Looks up Windows error codes of every family in the built-in catalogue (the\n"
-    "error headers of mingw-w64, evaluated when the program was built) and in the\n"
-    "headers selected in vantrel.dat.\n"
+    VANTREL_SETTINGS_SOURCE
     "\n"
     "A TERM is a code or a name:\n"
     "  0x80070005, C0000005   hexadecimal (0x, or hex digits with a letter A-F)\n"

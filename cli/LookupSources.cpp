@@ -35,7 +35,7 @@ void LookupSources::Take(TStringsStorage& list, std::vector<BYTE>& flags, const 
 LookupSources::LookupSources(const LookupPlaces& places, const std::vector<std::string>& headers,
                              const std::vector<std::string>& prefixes)
 {
-    const TSettings settings(places.SettingsFile.c_str());
+    const TSettings settings(places.SettingsFile.empty() ? nullptr : places.SettingsFile.c_str());
     const TSettings::tagErrorsOptions& stored = settings.ErrorsOptions;
 
     builtIn = headers.empty();

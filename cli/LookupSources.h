@@ -11,7 +11,7 @@
 #include <vector>
 
 struct LookupPlaces {
-    std::string SettingsFile; // read, never written
+    std::string SettingsFile; // read, never written; empty for none
     int Input = 0;            // the descriptor --annotate reads as standard input
 };
 

@@ -3,6 +3,7 @@
 #include "cli/CheckedOutput.h"
 #include "cli/FamilyMessages.h"
 #include "cli/RunLookup.h"
+#include "cli/Utf8Console.h"
 
 #include <cstring>
 #include <iostream>
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
+    const Utf8Console console;
     CheckedOutput standardOutput(STDOUT_FILENO);
     std::ostream out(&standardOutput);
     const std::vector<std::string> args(argv + 1, argv + argc);

@@ -9,6 +9,8 @@ const char* MessageModuleDll(MessageModule module)
         return "wininet.dll";
     case MessageModule::MediaFoundation:
         return "mferror.dll"; // mfplat.dll has the code, not the texts
+    case MessageModule::NtDll:
+        return "ntdll.dll";
     }
     return "";
 }

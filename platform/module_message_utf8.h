@@ -1,5 +1,6 @@
 // Message texts in UTF-8 from the message tables of the modules that hold
-// them: the system's, WinInet's and Media Foundation's.
+// them: the system's, WinInet's, Media Foundation's and, on Windows, ntdll's
+// for NTSTATUS values.
 #pragma once
 
 #include "platform/win32.h"
@@ -7,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-enum class MessageModule { System, WinInet, MediaFoundation };
+enum class MessageModule { System, WinInet, MediaFoundation, NtDll };
 
 // The file that holds the module's message table ("wininet.dll").
 const char* MessageModuleDll(MessageModule module);
@@ -16,8 +17,8 @@ const char* MessageModuleDll(MessageModule module);
 // language, in UTF-8. System gives exactly what SystemMessageUtf8 gives. The
 // other modules read their own table only, for the identifier as it is (no
 // HRESULT is read as a Win32 code), and keep a text's inserts ("%1") as they
-// stand. Empty when the module or the id is missing. Each module is read
-// once per process.
+// stand. Empty when the module or the id is missing, and for NtDll on Linux,
+// where Wine's ntdll has no table. Each module is read once per process.
 std::string ModuleMessageUtf8(MessageModule module, DWORD id);
 
 // The same text in one language alone (or another country's form of it,

@@ -24,9 +24,13 @@ TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils c
 
 # cpack's dpkg-shlibdeps and file, and the checks of the package.
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian)
-# The core cross-built for Windows, with GoogleTest from source, run under Wine;
-# g++ builds the catalogue's generator for this machine.
-WINDOWS_TEST_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix googletest wine wine64 mingw-w64-common)
+# The core and vantrel-lookup cross-built for Windows; g++ builds the
+# catalogue's generator for this machine, and the JSON library (headers only)
+# serves both machines.
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix mingw-w64-common nlohmann-json3-dev
+                        scdoc gzip)
+# Their tests, with GoogleTest from source, run under Wine.
+WINDOWS_TEST_PACKAGES=("${WINDOWS_BUILD_PACKAGES[@]}" googletest wine wine64)
 
 # Installs the packages that are not installed yet; does nothing when all are.
 install_packages() {
@@ -48,6 +52,22 @@ install_packages() {
         || fail "apt-get update failed"
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" \
         || fail "could not install: ${missing[*]}"
+}
+
+WINDOWS_TOOLCHAIN=$ROOT/cmake/toolchain-mingw64.cmake
+
+# configure_windows <host build dir> <build dir> <cmake args...>: a cross
+# build for Windows. The built-in catalogue is written at build time by a
+# program that must run here, so it is built for this machine first.
+configure_windows() {
+    local host=$1 dir=$2
+    shift 2
+    cmake -S "$ROOT" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTREL_GUI=OFF -DVANTREL_TESTS=OFF \
+        -DVANTREL_BENCH=OFF >/dev/null || fail "cmake could not configure $host"
+    cmake --build "$host" -j2 --target make_catalogue >/dev/null || fail "make_catalogue did not build in $host"
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" -DVANTREL_WERROR=ON \
+        -DVANTREL_GUI=OFF -DVANTREL_BENCH=OFF -DVANTREL_MAKE_CATALOGUE="$host/make_catalogue" "$@" >/dev/null \
+        || fail "cmake could not configure $dir"
 }
 
 # configure_and_build <build dir> <cmake args...>

@@ -4,10 +4,14 @@
 # a throwaway root. The installed vantrel, started on an X server of its own
 # with an empty home folder and closed with Ctrl+X, must leave the default
 # settings in ~/.config/vantrel and nothing beside its executable.
-# Usage: package_check.sh <vantrel_*.deb>
+# Given the Windows zip of vantrel-lookup too, checks that it holds the
+# program and its README alone, and that the program needs no DLL beyond
+# the system's.
+# Usage: package_check.sh <vantrel_*.deb> [vantrel-lookup-*-windows-x86_64.zip]
 set -uo pipefail
 
 package=$(realpath "$1")
+zip=${2:+$(realpath "$2")}
 app_id=io.github.vantrel.Vantrel
 expected_size=962
 work=$(mktemp -d)
@@ -93,6 +97,24 @@ if [ -e "$root/usr/bin/vantrel-lookup" ]; then
     [ ! -e "$home/.config/vantrel" ] || fail "vantrel-lookup made $home/.config/vantrel"
 fi
 
+# --- the Windows zip: the program and its README alone, needing no DLL
+# beyond the system's (the C++ runtime and winpthread are linked in) ---
+if [ -n "$zip" ]; then
+    mkdir "$work/zip" && (cd "$work/zip" && cmake -E tar xf "$zip") || fail "$zip cannot be unpacked"
+    files=$(cd "$work/zip" && find . -type f | sort | tr '\n' ' ')
+    [ "$files" = "./README.txt ./vantrel-lookup.exe " ] || fail "$zip holds $files"
+    exe="$work/zip/vantrel-lookup.exe"
+    file -b "$exe" | grep -q '^PE32+ executable (console) x86-64' || fail "vantrel-lookup.exe is $(file -b "$exe")"
+    for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); do
+        case $dll in
+            kernel32.dll | msvcrt.dll | user32.dll | advapi32.dll) ;;
+            *) fail "vantrel-lookup.exe needs $dll, which Windows does not have" ;;
+        esac
+    done
+    grep -q $'^vantrel-lookup [0-9.]* for Windows (64-bit)\r$' "$work/zip/README.txt" \
+        || fail "README.txt does not start with the program's name and version in CR LF lines"
+fi
+
 start_xvfb
 in_home env QT_QPA_PLATFORM=xcb "$root/usr/bin/vantrel" >"$work/vantrel.log" 2>&1 &
 app_pid=$!
@@ -106,3 +128,4 @@ size=$(stat -c %s "$settings")
 [ ! -e "$root/usr/bin/vantrel.dat" ] || fail "vantrel.dat was written beside the installed executable"
 [ ! -e "$work/vantrel.dat" ] || fail "vantrel.dat was written to the current folder"
 echo "package_check: $(basename "$package"): metadata, desktop entry, AppStream data, lintian and the installed programs pass"
+[ -z "$zip" ] || echo "package_check: $(basename "$zip"): the program and its README, needing only system DLLs"

@@ -53,6 +53,10 @@ MessageImage* ImageOf(MessageModule module)
         return ImageOf<MessageModule::WinInet>();
     case MessageModule::MediaFoundation:
         return ImageOf<MessageModule::MediaFoundation>();
+    case MessageModule::NtDll:
+        // Wine's ntdll carries no message table, so its file is not read;
+        // an NTSTATUS borrows the text of the Win32 code it maps to.
+        break;
     }
     return nullptr;
 }

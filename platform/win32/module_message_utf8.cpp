@@ -49,6 +49,8 @@ HMODULE LoadedModule(MessageModule module)
         return LoadedModule<MessageModule::WinInet>();
     case MessageModule::MediaFoundation:
         return LoadedModule<MessageModule::MediaFoundation>();
+    case MessageModule::NtDll:
+        return LoadedModule<MessageModule::NtDll>();
     }
     return nullptr;
 }

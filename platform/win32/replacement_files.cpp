@@ -58,7 +58,10 @@ HANDLE CreateReplacementFile(LPCSTR fileName, std::string& temporaryName)
 void RemoveStaleReplacementFiles(LPCSTR fileName)
 {
     const std::string folder(FolderPart(fileName));
-    const std::string pattern = folder + std::string(ReplacementNamePrefix) + "*" + std::string(ReplacementNameSuffix);
+    // Appended piece by piece: GCC 12's optimiser sees a false overlap in
+    // a chain of operator+ and its -Wrestrict would fail a release build.
+    std::string pattern = folder;
+    pattern.append(ReplacementNamePrefix).append("*").append(ReplacementNameSuffix);
     WIN32_FIND_DATAA entry {};
     const HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
