@@ -126,12 +126,12 @@ std::string NamesOf(const ValueReport& v, const std::vector<const Definition*>& 
 {
     std::vector<std::string> names;
     for (const Definition* d : matches.empty() ? v.Definitions : matches)
-        AddName(names, d->Name);
+        AddName(names, std::string(d->Name));
     if (!names.empty())
         return Joined(names);
     const std::string wrap = v.Win32Code ? "HRESULT_FROM_WIN32(" : v.NtStatusCode ? "HRESULT_FROM_NT(" : "";
     for (const Definition* d : v.CounterpartDefinitions)
-        AddName(names, wrap.empty() ? d->Name : wrap + d->Name + ")");
+        AddName(names, wrap.empty() ? std::string(d->Name) : wrap + std::string(d->Name) + ")");
     return names.empty() ? "(no name)" : Joined(names);
 }
 

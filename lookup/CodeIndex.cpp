@@ -81,52 +81,59 @@ CodeIndex::CodeIndex(const CodeTable& rows, const PrefixSet& prefixes, bool buil
     places.reserve(rows.Count());
     for (std::size_t i = 0; i < rows.Count(); ++i) {
         const CodeRecord& row = rows[i];
-        std::string name(row.Name, row.NameLength);
+        const std::string& name = names_.emplace_back(row.Name, row.NameLength);
         const CodeFamily family = FamilyOfLoadedCode(headers_[row.Header], name, row.Value);
-        definitions_.push_back(Definition{std::move(name), headers_[row.Header], row.Line, row.Value, family, {},
-                                          false});
+        definitions_.push_back(Definition{name, headers_[row.Header], row.Line, row.Value, family, {}, false});
         places.push_back({row.Header, row.Line});
     }
     if (builtIn)
         AddBuiltIn(places);
     AddAliases(rows, prefixes, places);
 
-    // Header and line order, with the resolved aliases among the rows.
-    std::vector<std::size_t> order(definitions_.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    // Header and line order, with the resolved aliases among the rows. The
+    // built-in catalogue alone is in that order already, and a one-shot
+    // lookup should not pay for sorting it.
+    const auto before = [&](std::size_t a, std::size_t b) {
         return places[a].Header != places[b].Header ? places[a].Header < places[b].Header
                                                     : places[a].Line < places[b].Line;
-    });
-    std::vector<Definition> sorted;
-    sorted.reserve(order.size());
-    for (const std::size_t i : order)
-        sorted.push_back(std::move(definitions_[i]));
-    definitions_ = std::move(sorted);
+    };
+    std::vector<std::size_t> order(definitions_.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (!std::is_sorted(order.begin(), order.end(), before)) {
+        std::stable_sort(order.begin(), order.end(), before);
+        std::vector<Definition> sorted;
+        sorted.reserve(order.size());
+        for (const std::size_t i : order)
+            sorted.push_back(std::move(definitions_[i]));
+        definitions_ = std::move(sorted);
+    }
 
-    byValue_.resize(definitions_.size());
-    std::iota(byValue_.begin(), byValue_.end(), std::size_t{0});
-    std::stable_sort(byValue_.begin(), byValue_.end(),
-                     [&](std::size_t a, std::size_t b) { return definitions_[a].Value < definitions_[b].Value; });
+    // By value, and by position within one value: one key a definition.
+    std::vector<std::uint64_t> keys(definitions_.size());
+    for (std::size_t i = 0; i < definitions_.size(); ++i)
+        keys[i] = (std::uint64_t{definitions_[i].Value} << 32) | i;
+    std::sort(keys.begin(), keys.end());
+    byValue_.resize(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        byValue_[i] = static_cast<std::size_t>(keys[i] & 0xFFFFFFFFu);
 }
 
 void CodeIndex::AddBuiltIn(std::vector<Place>& places)
 {
     std::unordered_set<std::string> loaded;
     for (const Definition& d : definitions_)
-        loaded.insert(d.Name + '=' + std::to_string(d.Value));
+        loaded.insert(std::string(d.Name) + '=' + std::to_string(d.Value));
     const auto firstHeader = static_cast<std::uint32_t>(headers_.size());
     for (const std::string_view header : CatalogueHeaders())
         headers_.emplace_back(header);
     definitions_.reserve(definitions_.size() + BuiltInCodes().size());
     places.reserve(definitions_.capacity());
     for (const BuiltInCode& code : BuiltInCodes()) {
-        std::string name(BuiltInName(code));
-        if (!loaded.empty() && loaded.count(name + '=' + std::to_string(code.Value)) != 0)
+        const std::string_view name = BuiltInName(code);
+        if (!loaded.empty() && loaded.count(std::string(name) + '=' + std::to_string(code.Value)) != 0)
             continue;
         const std::uint32_t header = firstHeader + code.Header;
-        definitions_.push_back(Definition{std::move(name), headers_[header], code.Line, code.Value, code.Family, {},
-                                          false});
+        definitions_.push_back(Definition{name, headers_[header], code.Line, code.Value, code.Family, {}, false});
         places.push_back({header, code.Line});
     }
 }
@@ -140,7 +147,7 @@ void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std
         return;
 
     // A name defined more than once stands for its first definition.
-    std::unordered_map<std::string, DWORD> known;
+    std::unordered_map<std::string_view, DWORD> known;
     for (const Definition& d : definitions_)
         known.emplace(d.Name, d.Value);
     // An alias may name another alias; each round resolves those whose
@@ -155,7 +162,7 @@ void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std
             }
             const DWORD value = it->FromWin32 ? HResultFromWin32(target->second) : target->second;
             known.emplace(it->Name, value);
-            definitions_.push_back(Definition{it->Name, headers_[it->Header], it->Line, value,
+            definitions_.push_back(Definition{names_.emplace_back(it->Name), headers_[it->Header], it->Line, value,
                                               FamilyOfLoadedCode(headers_[it->Header], it->Name, value),
                                               it->Target, it->FromWin32});
             places.push_back({it->Header, it->Line});
@@ -178,7 +185,9 @@ std::vector<const Definition*> CodeIndex::Named(const std::string& name) const
 {
     std::vector<const Definition*> found;
     for (const Definition& d : definitions_) {
-        if (lstrcmpiA(d.Name.c_str(), name.c_str()) == 0)
+        // Every name the index holds has a NUL after it, as the catalogue's
+        // and its own copies do.
+        if (lstrcmpiA(d.Name.data(), name.c_str()) == 0)
             found.push_back(&d);
     }
     return found;
@@ -189,7 +198,7 @@ std::vector<const Definition*> CodeIndex::NamesContaining(const std::string& par
     const std::string key = Upper(part);
     std::vector<const Definition*> found;
     for (const Definition& d : definitions_) {
-        if (!key.empty() && Upper(d.Name).find(key) != std::string::npos)
+        if (!key.empty() && Upper(std::string(d.Name)).find(key) != std::string::npos)
             found.push_back(&d);
     }
     return found;

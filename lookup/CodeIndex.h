@@ -9,6 +9,7 @@
 #include "platform/win32_types.h"
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,7 @@
 class PrefixSet;
 
 struct Definition {
-    std::string Name;
+    std::string_view Name;   // the built-in catalogue's, or the index's own copy
     std::string_view Header; // the index's own copy of the path
     std::uint64_t Line = 0;
     DWORD Value = 0;
@@ -64,6 +65,9 @@ private:
     };
 
     std::vector<std::string> headers_;
+    // The names of loaded rows and aliases; the built-in catalogue's names
+    // are not copied at all, which a one-shot lookup feels.
+    std::deque<std::string> names_;
     std::vector<Definition> definitions_;
     // Positions in definitions_ by value, in header and line order within one value.
     std::vector<std::size_t> byValue_;

@@ -55,12 +55,10 @@ const std::u16string* FindUserMessage(const MessageTableSet& tables, std::uint16
 
 const std::u16string* FindWithWin32Fallback(const MessageTable& table, DWORD messageId)
 {
-    constexpr DWORD win32HResultMask = 0xFFFF0000u;
-    constexpr DWORD win32HResult = 0x80070000u; // HRESULT_FROM_WIN32
     if (const std::u16string* text = table.Find(messageId))
         return text;
-    if ((messageId & win32HResultMask) == win32HResult)
-        return table.Find(messageId & ~win32HResultMask);
+    if (IsWin32HResult(messageId))
+        return table.Find(Win32CodeOf(messageId));
     return nullptr;
 }
 

@@ -37,12 +37,12 @@ std::optional<MessageImage> MessageImage::Open(std::span<const std::uint8_t> fil
 }
 
 MessageImage::MessageImage(std::vector<ResourceLanguageData> languages_)
-    : languages(std::move(languages_)), tables(languages.size())
+    : languages(std::move(languages_)), tables(languages.size()), walks(languages.size(), 0)
 {
 }
 
 MessageImage::MessageImage(MessageImage&& other) noexcept
-    : languages(std::move(other.languages)), tables(std::move(other.tables))
+    : languages(std::move(other.languages)), tables(std::move(other.tables)), walks(std::move(other.walks))
 {
 }
 
@@ -78,6 +78,18 @@ std::optional<std::u16string> MessageImage::FindInLanguage(std::uint16_t languag
 std::optional<std::u16string> MessageImage::FindInTable(std::size_t chosen, std::uint32_t id, HResultFolding folding)
 {
     const std::lock_guard<std::mutex> lock(indexing);
+    // The first few lookups in a language walk its entries for the one text
+    // each needs; decoding them all into an index pays off only over many,
+    // and a one-shot lookup (a value's few readings) never asks for as many.
+    constexpr std::uint8_t kWalksBeforeIndex = 8;
+    if (!tables[chosen] && walks[chosen] < kWalksBeforeIndex) {
+        ++walks[chosen];
+        std::optional<std::u16string> text;
+        MessageTable::FindIn(languages[chosen].data, id, text);
+        if (!text && folding == HResultFolding::Win32Codes && IsWin32HResult(id))
+            MessageTable::FindIn(languages[chosen].data, Win32CodeOf(id), text);
+        return text;
+    }
     if (!tables[chosen])
         tables[chosen] = MessageTable::Parse(languages[chosen].data);
     // Open checked the data as Parse does.

@@ -48,5 +48,6 @@ private:
 
     std::vector<ResourceLanguageData> languages;
     std::mutex indexing;
-    std::vector<std::optional<MessageTable>> tables; // beside languages, built on first use
+    std::vector<std::optional<MessageTable>> tables; // beside languages, built after a few lookups
+    std::vector<std::uint8_t> walks;                 // beside languages: lookups without the index
 };

@@ -10,6 +10,17 @@
 #include <string>
 #include <unordered_map>
 
+// An HRESULT 0x8007xxxx (HRESULT_FROM_WIN32) that a lookup without a text of
+// its own for it reads as the Win32 code xxxx, as the system's lookup does.
+constexpr bool IsWin32HResult(std::uint32_t id)
+{
+    return (id & 0xFFFF0000u) == 0x80070000u;
+}
+constexpr std::uint32_t Win32CodeOf(std::uint32_t hresult)
+{
+    return hresult & 0xFFFFu;
+}
+
 class MessageTable {
 public:
     // Nothing when the data is damaged: a block or entry reaching outside it,
