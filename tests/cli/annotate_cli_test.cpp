@@ -9,6 +9,9 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 namespace {
 
@@ -87,7 +90,11 @@ TEST_F(Annotate, NamesAFileThatCannotBeReadAndReadsTheOthers)
 TEST_F(Annotate, ReadsStandardInputWithoutAFileOrForADash)
 {
     int pipeEnds[2];
+#ifdef _WIN32
+    ASSERT_EQ(::_pipe(pipeEnds, 4096, _O_BINARY), 0);
+#else
     ASSERT_EQ(::pipe(pipeEnds), 0);
+#endif
     ASSERT_EQ(::write(pipeEnds[1], "code 5\n", 7), 7);
     ::close(pipeEnds[1]);
     const LookupRun run = Run({"--annotate", "-"}, pipeEnds[0]);
