@@ -82,12 +82,28 @@ std::uint16_t LanguageFromLocaleName(std::string_view locale)
 
 std::uint16_t UserLanguageFromEnvironment()
 {
+    const char* locale = nullptr;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0')
-            return LanguageFromLocaleName(value);
+        if (value != nullptr && *value != '\0') {
+            locale = value;
+            break;
+        }
     }
-    return 0;
+    const std::uint16_t language = locale != nullptr ? LanguageFromLocaleName(locale) : 0;
+    // As gettext reads it, LANGUAGE's list of languages comes first, but only
+    // under a locale that is not C: the first entry the table of languages
+    // knows decides.
+    const char* list = std::getenv("LANGUAGE");
+    if (language == 0 || list == nullptr)
+        return language;
+    for (std::string_view rest = list; !rest.empty();) {
+        const std::size_t colon = rest.find(':');
+        if (const std::uint16_t listed = LanguageFromLocaleName(rest.substr(0, colon)))
+            return listed;
+        rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+    }
+    return language;
 }
 
 std::vector<std::uint16_t> LanguageFallbacks(std::uint16_t userLanguage)

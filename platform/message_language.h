@@ -20,7 +20,8 @@ constexpr std::uint16_t PrimaryLanguage(std::uint16_t language)
 // identifier.
 std::uint16_t LanguageFromLocaleName(std::string_view locale);
 
-// From the first non-empty of LC_ALL, LC_MESSAGES and LANG.
+// From the first non-empty of LC_ALL, LC_MESSAGES and LANG; where that names
+// a language, the first known one of LANGUAGE's list (de:fr) before it.
 std::uint16_t UserLanguageFromEnvironment();
 
 // The languages to try, best first, for a user language (0 for none): the

@@ -43,6 +43,25 @@ TEST(MessageLocaleEnvironment, FirstNonEmptyVariableDecides)
     }
 }
 
+TEST(MessageLocaleEnvironment, LanguageListComesFirstUnderARealLocale)
+{
+    const struct {
+        const char* Lang;
+        const char* Language;
+        std::uint16_t Expected;
+    } cases[] = {
+        {"ru_RU.UTF-8", "ja", 0x0411},
+        {"ru_RU.UTF-8", "tlh:de_AT:fr", 0x0C07}, // the first entry known
+        {"ru_RU.UTF-8", "tlh:", 0x0419},         // none known: the locale
+        {"ru_RU.UTF-8", "", 0x0419},
+        {"C", "ja", 0},                          // C ignores the list, as gettext does
+    };
+    for (const auto& c : cases) {
+        ScopedLocale locale("", "", c.Lang, c.Language);
+        EXPECT_EQ(UserLanguageFromEnvironment(), c.Expected) << c.Lang << " / " << c.Language;
+    }
+}
+
 TEST(MessageLanguageFallbacks, UserThenNeutralThenEnglish)
 {
     EXPECT_EQ(LanguageFallbacks(0x0407), (std::vector<std::uint16_t>{0x0407, 0x0007, 0x0409, 0x0009}));

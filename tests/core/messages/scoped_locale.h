@@ -8,10 +8,11 @@
 
 class ScopedLocale {
 public:
-    explicit ScopedLocale(const char* lcAll, const char* lcMessages = "", const char* lang = "")
+    explicit ScopedLocale(const char* lcAll, const char* lcMessages = "", const char* lang = "",
+                          const char* language = nullptr)
     {
-        const char* values[3] = {lcAll, lcMessages, lang};
-        for (int i = 0; i < 3; ++i) {
+        const char* values[4] = {lcAll, lcMessages, lang, language};
+        for (int i = 0; i < 4; ++i) {
             if (const char* old = std::getenv(kNames[i]))
                 saved_[i] = old;
             Set(kNames[i], values[i]);
@@ -19,7 +20,7 @@ public:
     }
     ~ScopedLocale()
     {
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 4; ++i) {
             Set(kNames[i], saved_[i] ? saved_[i]->c_str() : nullptr);
         }
     }
@@ -41,6 +42,6 @@ private:
     }
 
 private:
-    static constexpr const char* kNames[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    std::optional<std::string> saved_[3];
+    static constexpr const char* kNames[4] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+    std::optional<std::string> saved_[4];
 };
