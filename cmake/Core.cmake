@@ -14,14 +14,11 @@ foreach(dir IN LISTS VANTREL_CORE_DIRS)
   list(APPEND VANTREL_CORE_SOURCES ${dir_sources})
 endforeach()
 
-# Refuse a Qt include in the core at configure time, with a message that
-# names the file, rather than a confusing compile error later.
-foreach(src IN LISTS VANTREL_CORE_SOURCES)
-  file(STRINGS ${src} qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
-  if(qt_includes)
-    message(FATAL_ERROR "${src} includes Qt, but the core library must stay free of Qt")
-  endif()
-endforeach()
+# Refuse an include against the order of the folders (a Qt one in the core
+# among them) at configure time, with a message that names the file, rather
+# than a confusing compile error or a tangle later.
+include(cmake/CheckLayers.cmake)
+vantrel_check_layers(${CMAKE_SOURCE_DIR})
 
 include(cmake/Catalogue.cmake)
 add_library(vantrel_core STATIC ${VANTREL_CORE_SOURCES} ${VANTREL_CATALOGUE_SOURCE})

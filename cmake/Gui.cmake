@@ -5,18 +5,7 @@
 # The window tests link the same code as the program; the executable is
 # only main().
 
-# Refuse, at configure time and naming the file, an include that runs
-# against the direction above; the linker alone would let a header-only
-# reach through.
-function(vantrel_refuse_includes sources folder reason)
-  foreach(src IN LISTS sources)
-    file(STRINGS ${src} wrong_includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"${folder}/")
-    if(wrong_includes)
-      message(FATAL_ERROR "${src} includes from ${folder}/, but ${reason}")
-    endif()
-  endforeach()
-endfunction()
-
+# cmake/CheckLayers.cmake refuses an include against that direction.
 function(vantrel_gui_sources out)
   set(sources)
   foreach(dir IN LISTS ARGN)
@@ -37,11 +26,6 @@ if(NOT WIN32)
   vantrel_gui_sources(VANTREL_APP_LINUX_SOURCES app/linux)
   list(APPEND VANTREL_APP_SOURCES ${VANTREL_APP_LINUX_SOURCES})
 endif()
-
-vantrel_refuse_includes("${VANTREL_WIDGETS_SOURCES}" app "the widgets must not know the main window")
-vantrel_refuse_includes("${VANTREL_WIDGETS_SOURCES}" dialogs "the widgets must not know the dialogs")
-vantrel_refuse_includes("${VANTREL_DIALOGS_SOURCES}" app
-  "the dialogs reach the main window only through dialogs/MainWindowLink.h")
 
 add_library(vantrel_widgets STATIC ${VANTREL_WIDGETS_SOURCES})
 target_link_libraries(vantrel_widgets
