@@ -38,6 +38,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/vantrel/vantrel)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The tool bar's pictures are SVG, read by a Qt plugin that no library of the
+# program links, so the library scan cannot find it: without it every button
+# is blank.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
 # Wine's kernelbase.dll holds the message texts; the mingw-w64 headers are
 # the ones to load.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libwine)

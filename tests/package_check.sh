@@ -40,6 +40,7 @@ field() {
 [ "$(field Package)" = vantrel ] || fail "the package is not called vantrel"
 [ -n "$(field Depends)" ] || fail "no Depends: dpkg-shlibdeps found nothing"
 field Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries: $(field Depends)"
+field Depends | grep -q 'libqt6svg6' || fail "Depends lacks the SVG plugin the tool bar's pictures need: $(field Depends)"
 [ "$(field Recommends)" = libwine ] || fail "Recommends is '$(field Recommends)', not libwine"
 [ "$(field Suggests)" = mingw-w64-common ] || fail "Suggests is '$(field Suggests)', not mingw-w64-common"
 [ -n "$(field Section)" ] && [ -n "$(field Maintainer)" ] || fail "Section or Maintainer missing"
