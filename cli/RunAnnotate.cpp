@@ -10,6 +10,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -113,6 +114,11 @@ int RunAnnotate(const LookupArguments& arguments, const CodeIndex& index, const 
         const bool standardInput = name == "-";
         const int descriptor = standardInput ? input : ::open(name.c_str(), O_RDONLY | O_BINARY);
         int error = descriptor < 0 ? errno : 0;
+        // Windows refuses to open a folder as access denied, which would
+        // send the user looking at permissions.
+        std::error_code ignored;
+        if (error == EACCES && std::filesystem::is_directory(name, ignored))
+            error = EISDIR;
         if (error == 0) {
             sink.Start(standardInput ? "-" : name);
             LogLines lines(sink);

@@ -161,8 +161,10 @@ void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std
                 continue;
             }
             const DWORD value = it->FromWin32 ? HResultFromWin32(target->second) : target->second;
-            known.emplace(it->Name, value);
-            definitions_.push_back(Definition{names_.emplace_back(it->Name), headers_[it->Header], it->Line, value,
+            // The index's own copy of the name, which stays where it is.
+            const std::string& name = names_.emplace_back(it->Name);
+            known.emplace(name, value);
+            definitions_.push_back(Definition{name, headers_[it->Header], it->Line, value,
                                               FamilyOfLoadedCode(headers_[it->Header], it->Name, value),
                                               it->Target, it->FromWin32});
             places.push_back({it->Header, it->Line});
