@@ -30,7 +30,6 @@ TfrmMain* frmMain = nullptr;
 
 namespace {
 
-constexpr char EscapeKey = 27;
 constexpr const char* AboutText = "Windows error codes at hand\r\nWritten by the Vantrel developers";
 
 } // namespace
@@ -155,14 +154,8 @@ void TfrmMain::ApplyCommandState(Command command, std::initializer_list<QAction*
 
 void TfrmMain::SetFlatButtons(bool flat)
 {
-    if (cmdAbout->Flat() == flat)
-        return;
-    for (QObject* component : findChildren<QObject*>()) {
-        if (IsOfClass(component, "TSpeedButton"))
-            static_cast<TSpeedButton*>(component)->SetFlat(flat);
-        else if (IsOfClass(component, "TBevel"))
-            static_cast<QWidget*>(component)->setVisible(flat);
-    }
+    if (cmdAbout->Flat() != flat)
+        SetWindowFlatButtons(*this, flat);
 }
 
 void TfrmMain::SetShowHint(bool show)

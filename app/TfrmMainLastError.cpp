@@ -7,18 +7,13 @@
 #include "widgets/AnsiQString.h"
 #include "widgets/Controls.h"
 #include "widgets/DragSource.h"
+#include "widgets/KeyPreview.h"
 #include "widgets/PanelDocking.h"
 #include "widgets/PaneText.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-
-namespace {
-
-constexpr char EnterKey = 13;
-
-} // namespace
 
 void TfrmMain::BindLastErrorPanel()
 {

@@ -8,15 +8,18 @@
 #include "widgets/AnsiQString.h"
 #include "widgets/PaneText.h"
 #include "widgets/PlainTextPrinting.h"
+#include "widgets/seams/MessageBoxService.h"
 #include "widgets/seams/PrinterService.h"
 #include "widgets/TSaveDialog.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPrinter>
 
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -27,6 +30,27 @@ constexpr const char* PrintJobTitle = "Vantrel";
 void ShowError(const std::string& text)
 {
     ShowException(std::runtime_error(text));
+}
+
+// The save dialog leaves the question about a file that is there to its
+// caller; a file is replaced only on the user's word.
+bool ReplaceConfirmed(QWidget* owner, const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return true;
+    const std::string question = ToAnsi(fileName) + " already exists.\r\nDo you want to replace it?";
+    return MessageBoxA(owner, question.c_str(), "Confirm Save As", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+}
+
+// A character the code page lacks is saved as '?', which loses it for good.
+bool LossAccepted(QWidget* owner, const QString& text)
+{
+    const std::size_t lost = UnmappableCharacterCount(text.toStdU16String());
+    if (lost == 0)
+        return true;
+    const std::string warning = std::to_string(lost) + (lost == 1 ? " character has" : " characters have") +
+                                " no place in the Windows-1252 code page and will be saved as '?'.";
+    return MessageBoxA(owner, warning.c_str(), "Confirm", MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
 }
 
 } // namespace
@@ -54,6 +78,8 @@ void TfrmMain::cmdSaveClick()
         return;
 
     const QString& fileName = SaveDialog1->Choice.FileName;
+    if (!ReplaceConfirmed(this, fileName) || !LossAccepted(this, pane->toPlainText()))
+        return;
     const std::string bytes = SavedTextBytes(PaneAnsiText(*pane));
     if (!WriteFileReplacing(QFile::encodeName(fileName).constData(), bytes))
         ShowError("Cannot create file " + ToAnsi(fileName));

@@ -44,6 +44,11 @@ target_link_libraries(vantrel_dialogs PUBLIC vantrel_widgets PRIVATE vantrel_war
 
 add_library(vantrel_gui STATIC ${VANTREL_APP_SOURCES})
 target_link_libraries(vantrel_gui PUBLIC vantrel_dialogs PRIVATE vantrel_warnings)
+# Start-up opens the X display once to tell a missing one in plain words.
+if(X11_FOUND)
+  target_link_libraries(vantrel_gui PRIVATE X11::X11)
+  target_compile_definitions(vantrel_gui PRIVATE VANTREL_HAVE_X11)
+endif()
 
 set_target_properties(vantrel_widgets vantrel_dialogs vantrel_gui PROPERTIES AUTOMOC ON AUTORCC ON)
 

@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr char EscapeKey = 27;
-constexpr char EnterKey = 13;
-
 // The column flags in the order of the check boxes.
 std::array<BYTE*, 6> ColumnFlags(TSettings::tagCopyOptions& options)
 {

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr char EscapeKey = 27;
 const QColor DeclarationColour(255, 0, 0);
 constexpr int DeclarationGrowth = 2; // pixels of character height
 constexpr const char* PartialCaption = " - only part of the file is shown";

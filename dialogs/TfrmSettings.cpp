@@ -158,6 +158,25 @@ bool TfrmSettings::Confirm(const char* question)
     return MessageBoxA(this, question, "Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+void TfrmSettings::DeleteSelected(TListBox& box, const TStringsStorage& entries,
+                                  const std::function<void(LONG)>& remove, const char* questionOne,
+                                  const char* questionMany)
+{
+    const int selected = box.SelCount();
+    if (selected == 0 || !Confirm(selected == 1 ? questionOne : questionMany))
+        return;
+    for (int i = box.count() - 1; i >= 0; --i) {
+        if (!box.Selected(i))
+            continue;
+        // The box keeps an entry the list could not give up, to stay in step.
+        const LONG before = entries.Count();
+        remove(i);
+        if (entries.Count() < before)
+            delete box.takeItem(i);
+    }
+    UpdateButtons();
+}
+
 void TfrmSettings::ReportNoNewWindow()
 {
     MessageBoxA(this, "FATAL ERROR : Cannot create new window", nullptr, MB_ICONERROR);

@@ -5,8 +5,11 @@
 #pragma once
 
 #include "dialogs/SettingsDialogLink.h"
+#include "platform/win32_types.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QCheckBox;
 class QFrame;
@@ -18,6 +21,7 @@ class TPanel;
 class TSpeedButton;
 class MainWindowLink;
 class TStatusBar;
+class TStringsStorage;
 
 class TfrmSettings : public QDialog, public SettingsDialogLink {
     Q_OBJECT
@@ -103,6 +107,10 @@ private:
 
     // Asks the "Confirm" question; true on Yes.
     bool Confirm(const char* question);
+    // Deletes box's selected entries from the list it shows, entries, through
+    // remove, once the question for one entry or for several is answered Yes.
+    void DeleteSelected(TListBox& box, const TStringsStorage& entries, const std::function<void(LONG)>& remove,
+                        const char* questionOne, const char* questionMany);
     void ReportNoNewWindow();
 
     MainWindowLink& main;

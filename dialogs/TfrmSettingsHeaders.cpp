@@ -50,22 +50,9 @@ void TfrmSettings::cmdAddHeaderClick()
 
 void TfrmSettings::cmdDeleteHeaderClick()
 {
-    const int selected = lbHeaders->SelCount();
-    if (selected == 0)
-        return;
-    if (!Confirm(selected == 1 ? "Action : Delete selected header" : "Action : Delete selected headers"))
-        return;
-    TSettings::tagErrorsOptions& errors = Settings->ErrorsOptions;
-    for (int i = lbHeaders->count() - 1; i >= 0; --i) {
-        if (!lbHeaders->Selected(i))
-            continue;
-        // The box keeps an entry the list could not give up, to stay in step.
-        const LONG before = errors.Headers.Count();
-        errors.RemoveHeader(i);
-        if (errors.Headers.Count() < before)
-            delete lbHeaders->takeItem(i);
-    }
-    UpdateButtons();
+    const TSettings::tagErrorsOptions& errors = Settings->ErrorsOptions;
+    DeleteSelected(*lbHeaders, errors.Headers, errors.RemoveHeader, "Action : Delete selected header",
+                   "Action : Delete selected headers");
 }
 
 void TfrmSettings::lbHeadersDblClick()

@@ -22,12 +22,8 @@ BYTE Flag(const QCheckBox* box)
 
 void TfrmSettings::SetDialogFlatButtons(bool flat)
 {
-    if (cmdAddHeader->Flat() == flat)
-        return;
-    for (QObject* component : findChildren<QObject*>()) {
-        if (IsOfClass(component, "TSpeedButton"))
-            static_cast<TSpeedButton*>(component)->SetFlat(flat);
-    }
+    if (cmdAddHeader->Flat() != flat)
+        SetWindowFlatButtons(*this, flat);
 }
 
 void TfrmSettings::chkFlatButtonsClick()

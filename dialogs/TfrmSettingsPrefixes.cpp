@@ -80,22 +80,9 @@ void TfrmSettings::cmdEditPrefixClick()
 
 void TfrmSettings::cmdDeletePrefixClick()
 {
-    const int selected = lbPrefix->SelCount();
-    if (selected == 0)
-        return;
-    if (!Confirm(selected == 1 ? "Action : Delete selected prefix" : "Action : Delete selected prefixes"))
-        return;
-    TSettings::tagErrorsOptions& errors = Settings->ErrorsOptions;
-    for (int i = lbPrefix->count() - 1; i >= 0; --i) {
-        if (!lbPrefix->Selected(i))
-            continue;
-        // The box keeps an entry the list could not give up, to stay in step.
-        const LONG before = errors.Prefixes.Count();
-        errors.RemovePrefix(i);
-        if (errors.Prefixes.Count() < before)
-            delete lbPrefix->takeItem(i);
-    }
-    UpdateButtons();
+    const TSettings::tagErrorsOptions& errors = Settings->ErrorsOptions;
+    DeleteSelected(*lbPrefix, errors.Prefixes, errors.RemovePrefix, "Action : Delete selected prefix",
+                   "Action : Delete selected prefixes");
 }
 
 void TfrmSettings::cmdPrefixSelAllClick()

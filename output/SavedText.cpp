@@ -1,5 +1,7 @@
 #include "output/SavedText.h"
 
+#include "platform/codepage.h"
+
 std::string SavedTextBytes(std::string_view text)
 {
     std::string bytes;
@@ -19,4 +21,19 @@ std::string SavedTextBytes(std::string_view text)
             ++at;
     }
     return bytes;
+}
+
+std::size_t UnmappableCharacterCount(std::u16string_view text)
+{
+    const auto isLow = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        // Both halves of a pair stand for one character the code page lacks.
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && isLow(text[i + 1]))
+            ++i;
+        if (UnicodeToAnsi1252(unit) < 0)
+            ++count;
+    }
+    return count;
 }

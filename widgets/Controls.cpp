@@ -16,3 +16,13 @@ TBevel::TBevel(QWidget* parent) : QFrame(parent)
 TPanel::TPanel(QWidget* parent) : QFrame(parent)
 {
 }
+
+void SetWindowFlatButtons(QWidget& window, bool flat)
+{
+    for (QObject* component : window.findChildren<QObject*>()) {
+        if (IsOfClass(component, "TSpeedButton"))
+            static_cast<TSpeedButton*>(component)->SetFlat(flat);
+        else if (IsOfClass(component, "TBevel"))
+            static_cast<QWidget*>(component)->setVisible(flat);
+    }
+}

@@ -1,6 +1,7 @@
 // The small control classes the windows are built from. Their class names
-// are part of the program: SetFlatButtons walks a window for "TSpeedButton"
-// and "TBevel", and drag targets test a drag's source for "TPanel".
+// are part of the program: SetWindowFlatButtons walks a window for
+// "TSpeedButton" and "TBevel", and drag targets test a drag's source for
+// "TPanel".
 #pragma once
 
 #include <QFrame>
@@ -27,6 +28,10 @@ class TPanel : public QFrame {
 public:
     explicit TPanel(QWidget* parent = nullptr);
 };
+
+// Flat buttons or raised ones on every TSpeedButton of window; the tool bar's
+// separators (TBevel) show only beside flat buttons.
+void SetWindowFlatButtons(QWidget& window, bool flat);
 
 // Finds a component of a window by its class name, as the windows' walks
 // over their components do.

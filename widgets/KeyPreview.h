@@ -12,6 +12,12 @@
 #include <vector>
 
 class QKeyEvent;
+
+// The characters a window's FormKeyPress receives for the keys it acts on,
+// as the system passes them.
+inline constexpr char EnterKey = 13;
+inline constexpr char EscapeKey = 27;
+
 class QWidget;
 
 class KeyPreview : public QObject {

@@ -139,15 +139,34 @@ private slots:
         QVERIFY(main->SaveDialog1->Choice.FileName.isEmpty());
     }
 
-    void existingFileIsReplacedWithoutAQuestion()
+    void existingFileIsReplacedOnlyOnYes()
     {
         WriteAll(File("old.txt"), QByteArray(5000, 'o'));
         main->txtOutput->setPlainText(QStringLiteral("new"));
         FocusControl(main->txtOutput);
-        dialog->answers = {File("old.txt")};
+        dialog->answers = {File("old.txt"), File("old.txt")};
+        fixture->boxes.answers = {IDNO, IDYES};
+        main->cmdSaveClick();
+        QCOMPARE(ReadAll(File("old.txt")), QByteArray(5000, 'o'));
         main->cmdSaveClick();
         QCOMPARE(ReadAll(File("old.txt")), QByteArray("new\r\n"));
-        QVERIFY(fixture->boxes.shown.empty());
+        QCOMPARE(fixture->boxes.shown.size(), size_t(2));
+        QCOMPARE(fixture->boxes.shown[0].flags & MB_TYPEMASK, MB_YESNO);
+        QVERIFY(fixture->boxes.shown[0].text.find(File("old.txt").toStdString()) != std::string::npos);
+        QCOMPARE(Entries(), QStringList{QStringLiteral("old.txt")});
+    }
+
+    void cancelledLossOfCharactersWritesNothing()
+    {
+        main->txtOutput->setPlainText(QStringLiteral("\u03a9 \U0001F600"));
+        FocusControl(main->txtOutput);
+        dialog->answers = {File("omega.txt")};
+        fixture->boxes.answers = {IDCANCEL};
+        main->cmdSaveClick();
+        QVERIFY(Entries().isEmpty());
+        QCOMPARE(fixture->boxes.shown.size(), size_t(1));
+        QCOMPARE(fixture->boxes.shown[0].flags & MB_TYPEMASK, MB_OKCANCEL);
+        QVERIFY(fixture->boxes.shown[0].text.starts_with("2 characters"));
     }
 
     void linkIsWrittenThroughAndKept()
@@ -157,6 +176,7 @@ private slots:
         main->txtOutput->setPlainText(QStringLiteral("through"));
         FocusControl(main->txtOutput);
         dialog->answers = {File("link.txt")};
+        fixture->boxes.answers = {IDYES};
         main->cmdSaveClick();
         QVERIFY(QFileInfo(File("link.txt")).isSymLink());
         QCOMPARE(ReadAll(File("real.txt")), QByteArray("through\r\n"));
@@ -181,11 +201,12 @@ private slots:
         main->txtOutput->setPlainText(QStringLiteral("lost"));
         FocusControl(main->txtOutput);
         dialog->answers = {File("keep.txt")};
+        fixture->boxes.answers = {IDYES};
         FileFaults::FailNth(FileOp::Rename, 1, ERROR_ACCESS_DENIED);
         main->cmdSaveClick();
         QCOMPARE(ReadAll(File("keep.txt")), QByteArray("kept\r\n"));
         QCOMPARE(Entries(), QStringList{QStringLiteral("keep.txt")});
-        QCOMPARE(fixture->boxes.shown.size(), size_t(1));
+        QCOMPARE(fixture->boxes.shown.size(), size_t(2));
     }
 
     void folderThatDoesNotExistIsReported()
