@@ -4,6 +4,7 @@
 #include "lookup/TypedLookup.h"
 
 #include "catalogue/PrefixSet.h"
+#include "text/TStringsStorage.h"
 
 #include <gtest/gtest.h>
 
