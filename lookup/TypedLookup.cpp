@@ -92,9 +92,9 @@ bool AddLogCodes(ReportJoiner& joiner, const CodeIndex& index, std::string_view 
 TypedReport ReportTyped(const CodeIndex& index, std::string_view typed, const MessageLookup& messageOf)
 {
     const std::string_view text = Trimmed(typed);
-    ReportJoiner joiner;
     if (text.empty())
         return {};
+    ReportJoiner joiner;
     const bool oneTerm = std::none_of(text.begin(), text.end(), IsBlank);
     if (oneTerm) {
         const TermReport report = ReportTerm(index, text, LookupOptions{}, messageOf);
