@@ -86,6 +86,7 @@ void TfrmMain::BindCommands()
     bind({mnuAction, pmnuCCopyToAct}, cmdAction, &TfrmMain::cmdActionClick);
     bind({mnuFind, pmnuCFind}, cmdFind, &TfrmMain::cmdFindClick);
     bind({mnuFindNext, pmnuCFindNext}, cmdFindNext, &TfrmMain::cmdFindNextClick);
+    bind({mnuLookup}, cmdLookup, &TfrmMain::cmdLookupClick);
     bind({mnuMaximizeRestore}, nullptr, &TfrmMain::mnuMaximizeRestoreClick);
     bind({mnuSettings, pmnuSettings}, cmdOptions, &TfrmMain::cmdOptionsClick);
     bind({mnuCopySettings, pmnuCopySettings}, nullptr, &TfrmMain::mnuCopySettingsClick);

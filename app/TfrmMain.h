@@ -37,6 +37,7 @@ class TSaveDialog;
 class TSpeedButton;
 class TSplitter;
 class TStatusBar;
+class TfrmLookup;
 
 class TfrmMain : public QWidget, public MainWindowLink {
     Q_OBJECT
@@ -74,6 +75,7 @@ public:
     // Main-menu shortcuts also in window, while this window takes input.
     void WatchShortcutsIn(QWidget* window) override;
     void FindWindowClosed() override { FindVisible = false; }
+    bool SelectCodeRow(const DefinitionPlace& place) override;
 
     // The search window is open.
     bool FindVisible = false;
@@ -97,6 +99,8 @@ public:
     void cmdActionClick();
     void cmdFindClick();
     void cmdFindNextClick();
+    // Opens the Lookup window, made at its first opening.
+    void cmdLookupClick();
     void mnuCopySettingsClick();
     void cmdGetLastErrorManualClick();
     void cmdCallClick();
@@ -151,6 +155,7 @@ public:
     QMenu* mnuSearch;
     QAction* mnuFind;
     QAction* mnuFindNext;
+    QAction* mnuLookup;
     QMenu* mnuView;
     QAction* mnuMaximizeRestore;
     QMenu* mnuOptions;
@@ -171,6 +176,7 @@ public:
     TSpeedButton* cmdCopy;
     TSpeedButton* cmdFind;
     TSpeedButton* cmdFindNext;
+    TSpeedButton* cmdLookup;
     TSpeedButton* cmdOptions;
     TSpeedButton* cmdAbout;
     TBevel* Bevel1;
@@ -263,6 +269,8 @@ private:
     bool active = false;
     std::unique_ptr<TrayIconState> tray;
     QPointer<QWidget> findWindow;
+    // Owned as a child: it goes when this window goes.
+    QPointer<TfrmLookup> lookupWindow;
     QPointer<QWidget> lastActiveWindow;
     SettingsDialogLink* settingsDialog = nullptr;
     KeyPreview* keys = nullptr;

@@ -81,6 +81,8 @@ void TfrmMain::BuildMenus()
     mnuSearch = AddMenu(MainMenu1, "mnuSearch", "&Search");
     mnuFind = AddItem(mnuSearch, "mnuFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuFindNext = AddItem(mnuSearch, "mnuFindNext", "Find &next", QKeySequence(Qt::Key_F3));
+    mnuSearch->addSeparator();
+    mnuLookup = AddItem(mnuSearch, "mnuLookup", "&Lookup...", QKeySequence(Qt::Key_F6));
 
     mnuView = AddMenu(MainMenu1, "mnuView", "&View");
     mnuMaximizeRestore = AddItem(mnuView, "mnuMaximizeRestore", "Maximize/Restore", QKeySequence(Qt::Key_F5));
@@ -130,10 +132,11 @@ void TfrmMain::BuildToolBar()
     Bevel5 = separator("Bevel5", 282);
     cmdFind = button("cmdFind", 288, "Find", "find");
     cmdFindNext = button("cmdFindNext", 314, "Find next", "findnext");
-    Bevel6 = separator("Bevel6", 344);
-    cmdOptions = button("cmdOptions", 350, "Options...", "options");
-    Bevel7 = separator("Bevel7", 380);
-    cmdAbout = button("cmdAbout", 387, "Info", "about");
+    cmdLookup = button("cmdLookup", 340, "Lookup|Look up a code, a name or a log line", "lookup");
+    Bevel6 = separator("Bevel6", 370);
+    cmdOptions = button("cmdOptions", 376, "Options...", "options");
+    Bevel7 = separator("Bevel7", 406);
+    cmdAbout = button("cmdAbout", 413, "Info", "about");
 }
 
 void TfrmMain::BuildLeftPane()

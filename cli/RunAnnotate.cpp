@@ -2,10 +2,10 @@
 
 #include "cli/JsonOutput.h"
 #include "cli/RunLookup.h"
-#include "cli/TextOutput.h"
 #include "lookup/IndexVocabulary.h"
 #include "lookup/LogCodeReports.h"
 #include "lookup/LogLines.h"
+#include "lookup/ReportText.h"
 
 #include <array>
 #include <cerrno>

@@ -3,10 +3,12 @@
 #include "cli/JsonOutput.h"
 #include "cli/LookupArguments.h"
 #include "cli/RunAnnotate.h"
-#include "cli/TextOutput.h"
 #include "catalogue/CodeValue.h"
 #include "catalogue/PrefixSet.h"
+#include "lookup/LookupSources.h"
+#include "lookup/ReportText.h"
 #include "lookup/TextSearch.h"
+#include "settings/TSettings.h"
 #include "output/LoadFailureMessage.h"
 #include "platform/message_language.h"
 
@@ -97,7 +99,8 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
     case LookupArguments::Mode::Text: break;
     }
 
-    const LookupSources sources(places, arguments->Headers, arguments->Prefixes);
+    const TSettings settings(places.SettingsFile.empty() ? nullptr : places.SettingsFile.c_str());
+    const LookupSources sources(settings.ErrorsOptions, arguments->Headers, arguments->Prefixes);
     for (const std::string& note : sources.Notes)
         err << kProgram << note << '\n';
     const LoadedCodes loaded = LoadCodes(sources.Lists());

@@ -2,7 +2,7 @@
 // inside tests with their own files and message texts.
 #pragma once
 
-#include "cli/LookupSources.h"
+#include "cli/LookupPlaces.h"
 #include "lookup/LookupReport.h"
 
 #include <ostream>

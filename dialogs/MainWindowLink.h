@@ -1,10 +1,11 @@
-// What the search window and the settings dialog may ask of the main
-// window. The main window implements it; the dialogs know nothing else of
-// it, so they build without the main window and never reach into its
-// controls.
+// What the search window, the Lookup window and the settings dialog may ask
+// of the main window. The main window implements it; the dialogs know
+// nothing else of it, so they build without the main window and never reach
+// into its controls.
 #pragma once
 
 class QWidget;
+struct DefinitionPlace;
 struct SearchSettings;
 
 class MainWindowLink {
@@ -19,6 +20,9 @@ public:
     virtual bool FindCode(const SearchSettings& settings, QWidget* messageOwner) = 0;
     // The search window has been asked to close.
     virtual void FindWindowClosed() = 0;
+    // Selects the code list's row of the definition at place; false when
+    // no row is that definition.
+    virtual bool SelectCodeRow(const DefinitionPlace& place) = 0;
 
     // The settings dialog's Other page applies its options at once.
     virtual void SetFlatButtons(bool flat) = 0;

@@ -1,4 +1,4 @@
-#include "cli/LookupSources.h"
+#include "cli/LookupPlaces.h"
 
 #include "platform/win32.h"
 #include "settings/SettingsLocation.h"

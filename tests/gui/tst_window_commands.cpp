@@ -170,7 +170,7 @@ private slots:
         TfrmMain& main = fixture.Create();
         const auto buttons = main.findChildren<TSpeedButton*>();
         const auto bevels = main.findChildren<TBevel*>();
-        QCOMPARE(buttons.size(), 14);
+        QCOMPARE(buttons.size(), 15);
         QCOMPARE(bevels.size(), 8);
         // As laid out: raised buttons, and separators that stay visible.
         for (TSpeedButton* button : buttons)

@@ -1,4 +1,4 @@
-#include "cli/FamilyMessages.h"
+#include "lookup/FamilyMessages.h"
 
 #include "lookup/BuiltInCatalogue.h"
 #include "platform/module_message_utf8.h"

@@ -1,26 +1,20 @@
-// What vantrel-lookup reads: the headers and prefixes given on the command
-// line alone; else the built-in catalogue, with the headers selected in the
-// settings file (and its selected prefixes, or the program's first ones)
-// added to it.
+// What a lookup reads: the headers and prefixes given on the command line
+// alone; else the built-in catalogue, with the headers selected in the
+// settings (and their selected prefixes, or the program's first ones) added
+// to it. vantrel-lookup and the window's Lookup both read through it, so
+// they answer alike.
 #pragma once
 
 #include "catalogue/LoadCodes.h"
+#include "settings/TSettings.h"
 #include "text/TStringsStorage.h"
 
 #include <string>
 #include <vector>
 
-struct LookupPlaces {
-    std::string SettingsFile; // read, never written; empty for none
-    int Input = 0;            // the descriptor --annotate reads as standard input
-};
-
-// Where the installed program finds them.
-LookupPlaces InstalledLookupPlaces();
-
 class LookupSources {
 public:
-    LookupSources(const LookupPlaces& places, const std::vector<std::string>& headers,
+    LookupSources(const TSettings::tagErrorsOptions& stored, const std::vector<std::string>& headers,
                   const std::vector<std::string>& prefixes);
     LookupSources(const LookupSources&) = delete;
     LookupSources& operator=(const LookupSources&) = delete;

@@ -1,16 +1,25 @@
-#include "cli/TextOutput.h"
+#include "lookup/ReportText.h"
 
 #include "catalogue/CodeEntry.h"
 #include "catalogue/CodeValue.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <string_view>
 
 namespace {
 
 constexpr const char* Indent = "            ";
+
+// The stream slot that holds the marks of TermReportText while it prints;
+// empty for every other stream, so printing to them is unchanged.
+int MarksSlot()
+{
+    static const int slot = std::ios_base::xalloc();
+    return slot;
+}
 
 // The message's lines with LF ends, the last line end dropped.
 std::string MessageLines(const std::string& message)
@@ -28,6 +37,8 @@ std::string MessageLines(const std::string& message)
 
 void PrintDefinition(std::ostream& out, const Definition& d)
 {
+    if (auto* marks = static_cast<std::vector<DefinitionMark>*>(out.pword(MarksSlot())))
+        marks->push_back({static_cast<std::size_t>(out.tellp()), &d});
     out << d.Name << "  " << d.Header << ':' << d.Line;
     if (d.Derived())
         out << "  (derived: " << (d.FromWin32 ? "HRESULT_FROM_WIN32(" + d.AliasOf + ")" : d.AliasOf) << ')';
@@ -244,6 +255,15 @@ void PrintTermReport(std::ostream& out, const TermReport& report)
             PrintDefinition(out, *match);
         PrintValue(out, report.Values[i]);
     }
+}
+
+std::string TermReportText(const TermReport& report, std::vector<DefinitionMark>& marks)
+{
+    std::ostringstream out;
+    out.pword(MarksSlot()) = &marks;
+    PrintTermReport(out, report);
+    out.pword(MarksSlot()) = nullptr;
+    return std::move(out).str();
 }
 
 std::string AnnotationLine(const TermReport& report)

@@ -1,5 +1,6 @@
-// vantrel-lookup's plain output: the blocks a person reads, and the scan's
-// tab-separated rows for other programs.
+// A lookup's plain text, as vantrel-lookup prints it and the window's Lookup
+// shows it: the blocks a person reads, and the scan's tab-separated rows for
+// other programs.
 #pragma once
 
 #include "catalogue/CodeTable.h"
@@ -7,9 +8,21 @@
 #include "lookup/TextSearch.h"
 
 #include <ostream>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 void PrintTermReport(std::ostream& out, const TermReport& report);
+
+// A definition the report names, and the byte offset of its line in the
+// report's text.
+struct DefinitionMark {
+    std::size_t Offset = 0;
+    const Definition* Found = nullptr;
+};
+// The text PrintTermReport prints, with a mark for each definition line in
+// it, so that a window can tell which definition a line of it names.
+std::string TermReportText(const TermReport& report, std::vector<DefinitionMark>& marks);
 // One line per row: the code list's fields in column order, then the byte
 // offset and the length of the declaring line.
 void PrintScanRows(std::ostream& out, const CodeTable& rows);

@@ -1,7 +1,6 @@
-#include "cli/LookupSources.h"
+#include "lookup/LookupSources.h"
 
 #include "platform/win32.h"
-#include "settings/TSettings.h"
 
 namespace {
 
@@ -32,12 +31,9 @@ void LookupSources::Take(TStringsStorage& list, std::vector<BYTE>& flags, const 
         flags.push_back(1);
 }
 
-LookupSources::LookupSources(const LookupPlaces& places, const std::vector<std::string>& headers,
+LookupSources::LookupSources(const TSettings::tagErrorsOptions& stored, const std::vector<std::string>& headers,
                              const std::vector<std::string>& prefixes)
 {
-    const TSettings settings(places.SettingsFile.empty() ? nullptr : places.SettingsFile.c_str());
-    const TSettings::tagErrorsOptions& stored = settings.ErrorsOptions;
-
     builtIn = headers.empty();
     std::vector<std::string> headerPaths = headers;
     if (builtIn) {
