@@ -60,6 +60,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent)
         ApplicationHint::Instance().SetHandler(this, [this] { ShowMainHint(); });
     if (options.ShowAtStart == 0 || options.UseTray != 0)
         AddTrayIcon(options.UseTray != 0);
+    WatchTrayHost();
 }
 
 TfrmMain::~TfrmMain()

@@ -64,6 +64,9 @@ public:
     const std::string& TrayTip() const;
     // A mouse event on the tray icon.
     void WMTrayNotify(TrayMouse event);
+    // Puts the icon up when a notification area has come, and shows the
+    // windows hidden in one that has gone.
+    void FollowTrayHost();
     // The minimize command of the title bar and the system menu.
     void SysCommandMinimize();
 
@@ -259,6 +262,7 @@ private:
     void ActiveControlChanged(QWidget* now);
     void ApplicationStateChanged(Qt::ApplicationState state);
     bool PreviewKey(QWidget* window, QKeyCombination key);
+    void WatchTrayHost();
     void HideToTray();
     void ShowFromTray();
     void BringToFront();

@@ -1,10 +1,14 @@
 // The main window's side of the notification-area icon: hiding to the tray
-// on minimize, and the icon's mouse events and menu.
+// on minimize, the icon's mouse events and menu, and following the desktop's
+// notification area as it comes and goes.
 #include "app/TfrmMain.h"
+
+#include "settings/TSettings.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QTimer>
 #include <QWindowStateChangeEvent>
 
 namespace {
@@ -17,6 +21,10 @@ void ShowUnminimized(QWidget& window)
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
 }
+
+// Often enough that a panel started by hand shows the icon at once, seldom
+// enough to cost nothing while the program waits.
+constexpr int TrayHostPollMilliseconds = 1000;
 
 } // namespace
 
@@ -43,6 +51,25 @@ bool TfrmMain::TrayIconPresent() const
 const std::string& TfrmMain::TrayTip() const
 {
     return tray->Tip();
+}
+
+void TfrmMain::WatchTrayHost()
+{
+    // Qt tells the program nothing when a panel starts late, restarts, or
+    // quits with the window hidden in it, so the window asks now and then.
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, &TfrmMain::FollowTrayHost);
+    watch->start(TrayHostPollMilliseconds);
+}
+
+void TfrmMain::FollowTrayHost()
+{
+    // Start-up frees the settings when the message loop ends.
+    if (Settings == nullptr)
+        return;
+    const bool hiddenInTray = !isVisible();
+    if (tray->FollowHost(Settings->GeneralOptions.UseTray != 0) && hiddenInTray)
+        ShowFromTray();
 }
 
 void TfrmMain::SysCommandMinimize()

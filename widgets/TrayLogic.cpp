@@ -59,3 +59,15 @@ void TrayIconState::Remove()
     iconPresent = false;
     trayMode = false;
 }
+
+bool TrayIconState::FollowHost(bool useTray)
+{
+    const bool host = shell.HostAvailable();
+    if (iconPresent && !host) {
+        Remove();
+        return true;
+    }
+    if (!iconPresent && host && useTray)
+        Add(true);
+    return false;
+}

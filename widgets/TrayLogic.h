@@ -1,7 +1,8 @@
 // The decisions of the notification-area icon, free of any window: which
 // mouse event on the icon does what in which state, the icon's life
-// (add, modify, delete) with its run-wide picture counter, and whether a
-// minimize hides the windows.
+// (add, modify, delete) with its run-wide picture counter, following the
+// desktop's notification area as it comes and goes, and whether a minimize
+// hides the windows.
 #pragma once
 
 #include <functional>
@@ -24,6 +25,9 @@ public:
     virtual bool Add(std::function<void(TrayMouse)> onMouse) = 0;
     virtual bool Modify(int imageIndex, const std::string& tip) = 0;
     virtual bool Delete() = 0;
+    // Whether the desktop has a notification area right now. A panel may
+    // start after the program, or end and start again, while it runs.
+    virtual bool HostAvailable() = 0;
 };
 
 // Which picture the next icon of the run shows: E, S, I, W, E, then E again.
@@ -53,6 +57,11 @@ public:
     void Add(bool trayMode);
     // Takes the icon away and clears the tray mode.
     void Remove();
+    // Follows the notification area: an icon whose area has gone is taken
+    // away, and true tells the caller to show whatever the icon was hiding;
+    // with useTray, an area that has come gets the icon and tray mode, as at
+    // start.
+    bool FollowHost(bool useTray);
 
     bool IconPresent() const { return iconPresent; }
     bool TrayMode() const { return trayMode; }

@@ -10,6 +10,7 @@ shots=$3
 work=$(mktemp -d)
 xvfb_pid=
 helper_pids=()
+trayer_pid=
 app_pid=
 
 cleanup() {
@@ -49,20 +50,32 @@ start_desktop() {
     helper_pids+=($!)
     wait_for 20 window_manager_running || fail "openbox did not start"
     if [ "${1:-}" = tray ]; then
-        command -v trayer >/dev/null || fail "trayer is not installed"
-        # Now and then, on a busy machine, trayer runs but never maps its
-        # window; another one started then does.
-        local try
-        for try in 1 2 3; do
-            trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
-                >"$work/trayer.log" 2>&1 &
-            helper_pids+=($!)
-            wait_for 10 xdotool search --onlyvisible --class trayer >/dev/null && return
-            kill "${helper_pids[-1]}" 2>/dev/null
-            wait "${helper_pids[-1]}" 2>/dev/null
-        done
-        fail "trayer did not start: $(cat "$work/trayer.log")"
+        start_trayer
     fi
+}
+
+# A notification area (trayer) in the top right corner; sets $trayer_pid.
+start_trayer() {
+    command -v trayer >/dev/null || fail "trayer is not installed"
+    # Now and then, on a busy machine, trayer runs but never maps its
+    # window; another one started then does.
+    local try
+    for try in 1 2 3; do
+        trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+            >"$work/trayer.log" 2>&1 &
+        trayer_pid=$!
+        helper_pids+=($trayer_pid)
+        wait_for 10 xdotool search --onlyvisible --class trayer >/dev/null && return
+        kill "$trayer_pid" 2>/dev/null
+        wait "$trayer_pid" 2>/dev/null
+    done
+    fail "trayer did not start: $(cat "$work/trayer.log")"
+}
+
+# Ends the notification area that start_trayer started.
+stop_trayer() {
+    kill "$trayer_pid" 2>/dev/null
+    wait "$trayer_pid" 2>/dev/null
 }
 
 window_manager_running() {

@@ -224,6 +224,41 @@ private slots:
         QCOMPARE(closed.count(), 1);
     }
 
+    void trayThatComesLaterGetsTheIconOnlyWhenTheTrayIsUsed()
+    {
+        for (const bool useTray : {true, false}) {
+            MainWindowFixture fixture;
+            fixture.Options().UseTray = useTray ? 1 : 0;
+            fixture.tray.host = false;
+            TfrmMain& main = fixture.CreateShown();
+            fixture.tray.host = true;
+            main.FollowTrayHost();
+            QCOMPARE(main.TrayIconPresent(), useTray);
+            QCOMPARE(main.TrayMode(), useTray);
+        }
+    }
+
+    void trayThatGoesShowsTheWindowsHiddenInIt()
+    {
+        MainWindowFixture fixture;
+        fixture.Options().UseTray = 1;
+        TfrmMain& main = fixture.CreateShown();
+        QWidget search;
+        main.SetFindWindow(&search);
+        main.FindVisible = true;
+        search.show();
+        main.SysCommandMinimize();
+        QVERIFY(!main.isVisible());
+
+        fixture.tray.host = false;
+        QTRY_VERIFY(main.isVisible());
+        QVERIFY(search.isVisible());
+        QVERIFY(!main.TrayIconPresent());
+        main.SysCommandMinimize();
+        QVERIFY(main.isMinimized());
+        QVERIFY(main.isVisible());
+    }
+
     void withoutADesktopTrayMinimizeGoesToTheTaskBar()
     {
         // The real service: the offscreen desktop has no tray.

@@ -54,6 +54,10 @@ public:
         return true;
     }
 
+    // Asked every second or so. Qt itself moves an icon that is up to a new
+    // area on X11, but it never tells the program that the area came or went.
+    bool HostAvailable() override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
 private:
     std::unique_ptr<QSystemTrayIcon> icon;
 };

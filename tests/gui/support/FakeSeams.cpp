@@ -21,7 +21,7 @@ bool FakeTray::Add(std::function<void(TrayMouse)> callback)
 {
     calls.push_back("add");
     onMouse = std::move(callback);
-    return answer;
+    return answer && host;
 }
 
 bool FakeTray::Modify(int imageIndex, const std::string& tip)

@@ -60,10 +60,13 @@ public:
     // "add", "modify <image> <tip>", "delete", in order.
     std::vector<std::string> calls;
     bool answer = true;
+    // Whether the desktop has a notification area; without one Add fails.
+    bool host = true;
 
     bool Add(std::function<void(TrayMouse)> onMouse) override;
     bool Modify(int imageIndex, const std::string& tip) override;
     bool Delete() override;
+    bool HostAvailable() override { return host; }
 
     bool IconShown() const { return static_cast<bool>(onMouse); }
     // A mouse event on the icon, as the shell would report it.
