@@ -1,5 +1,7 @@
 #include "catalogue/ConstantExpression.h"
 
+#include "catalogue/CSourceBytes.h"
+
 #include "text/HexDigit.h"
 
 #include <algorithm>
@@ -45,21 +47,6 @@ struct Token {
 
     bool Is(std::string_view punct) const { return kind == Kind::Punct && text == punct; }
 };
-
-bool IsWordStart(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-
-bool IsWordByte(char c)
-{
-    return IsWordStart(c) || (c >= '0' && c <= '9');
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
 
 // A literal's type under the rules for a target whose long has 32 bits.
 bool ReadNumber(std::string_view spelling, Value& value)
@@ -119,20 +106,20 @@ bool Tokenize(std::string_view text, std::vector<Token>& tokens)
     std::size_t at = 0;
     while (at < text.size()) {
         const char c = text[at];
-        if (IsBlank(c)) {
+        if (IsCBlank(c)) {
             ++at;
             continue;
         }
         Token token;
-        if (IsWordStart(c)) {
+        if (IsCNameStart(c)) {
             const std::size_t start = at;
-            while (at < text.size() && IsWordByte(text[at]))
+            while (at < text.size() && IsCNameByte(text[at]))
                 ++at;
             token.kind = Token::Kind::Name;
             token.text = text.substr(start, at - start);
         } else if (c >= '0' && c <= '9') {
             const std::size_t start = at;
-            while (at < text.size() && (IsWordByte(text[at]) || text[at] == '.'))
+            while (at < text.size() && (IsCNameByte(text[at]) || text[at] == '.'))
                 ++at;
             token.kind = Token::Kind::Number;
             token.text = text.substr(start, at - start);

@@ -1,5 +1,7 @@
 #include "ExpressionRows.h"
 
+#include "catalogue/CSourceBytes.h"
+
 #include "ConstantExpression.h"
 #include "MacroTable.h"
 
@@ -10,21 +12,6 @@
 #include <memory>
 
 namespace {
-
-bool IsWordStart(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-
-bool IsWordByte(char c)
-{
-    return IsWordStart(c) || (c >= '0' && c <= '9');
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
 
 std::uint32_t NameHash(std::string_view name)
 {
@@ -46,10 +33,10 @@ std::string_view DefinedName(const char* text, std::size_t length)
     if (at == std::string_view::npos || line.substr(at, 6) != "define")
         return {};
     at = line.find_first_not_of(" \t", at + 6);
-    if (at == std::string_view::npos || !IsWordStart(line[at]))
+    if (at == std::string_view::npos || !IsCNameStart(line[at]))
         return {};
     std::size_t end = at;
-    while (end < line.size() && IsWordByte(line[end]))
+    while (end < line.size() && IsCNameByte(line[end]))
         ++end;
     return line.substr(at, end - at);
 }
@@ -161,7 +148,7 @@ bool IsPlainNumber(std::string_view text)
     bool minus = false;
     for (std::size_t at = 0; at < text.size();) {
         const char c = text[at];
-        if (IsBlank(c) || c == '(' || c == ')') {
+        if (IsCBlank(c) || c == '(' || c == ')') {
             ++at;
         } else if (text.substr(at, 2) == "//") {
             break;
@@ -173,9 +160,9 @@ bool IsPlainNumber(std::string_view text)
         } else if (c == '-' && !number && !minus) {
             minus = true;
             ++at;
-        } else if (IsWordByte(c)) {
+        } else if (IsCNameByte(c)) {
             const std::size_t start = at;
-            while (at < text.size() && IsWordByte(text[at]))
+            while (at < text.size() && IsCNameByte(text[at]))
                 ++at;
             const bool digits = c >= '0' && c <= '9';
             if (number || (!digits && (minus || !IsNumberWrapper(text.substr(start, at - start)))))
@@ -198,7 +185,7 @@ void ExpressionRows::NoteDefine(std::uint32_t header, std::uint64_t lineOffset, 
 void ExpressionRows::NoteRow(std::size_t row, std::string_view name, std::string_view valueText)
 {
     for (const char c : name) {
-        if (!IsWordByte(c))
+        if (!IsCNameByte(c))
             return; // a function-like macro has no value of its own
     }
     if (IsPlainNumber(valueText))

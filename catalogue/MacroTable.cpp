@@ -1,21 +1,8 @@
 #include "catalogue/MacroTable.h"
 
+#include "catalogue/CSourceBytes.h"
+
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
-
-bool IsWordStart(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-
-bool IsWordByte(char c)
-{
-    return IsWordStart(c) || (c >= '0' && c <= '9');
-}
 
 class LineReader {
 public:
@@ -36,7 +23,7 @@ public:
     }
     bool TakeWord(std::string_view word)
     {
-        if (text_.substr(at_).starts_with(word) && (at_ + word.size() == text_.size() || !IsWordByte(text_[at_ + word.size()]))) {
+        if (text_.substr(at_).starts_with(word) && (at_ + word.size() == text_.size() || !IsCNameByte(text_[at_ + word.size()]))) {
             at_ += word.size();
             return true;
         }
@@ -45,8 +32,8 @@ public:
     std::string_view Identifier()
     {
         const std::size_t start = at_;
-        if (at_ < text_.size() && IsWordStart(text_[at_])) {
-            while (at_ < text_.size() && IsWordByte(text_[at_]))
+        if (at_ < text_.size() && IsCNameStart(text_[at_])) {
+            while (at_ < text_.size() && IsCNameByte(text_[at_]))
                 ++at_;
         }
         return text_.substr(start, at_ - start);
@@ -77,10 +64,10 @@ std::string WithoutComments(std::string_view text)
         body += text[i];
     }
     std::size_t first = 0;
-    while (first < body.size() && IsBlank(body[first]))
+    while (first < body.size() && IsCBlank(body[first]))
         ++first;
     std::size_t last = body.size();
-    while (last > first && IsBlank(body[last - 1]))
+    while (last > first && IsCBlank(body[last - 1]))
         --last;
     return body.substr(first, last - first);
 }
@@ -107,7 +94,7 @@ std::optional<NamedMacro> ReadDefineLine(const char* text, std::size_t length)
 {
     std::string_view line(text, length);
     line = line.substr(0, line.find('\0'));
-    while (!line.empty() && IsBlank(line.back()))
+    while (!line.empty() && IsCBlank(line.back()))
         line.remove_suffix(1);
     if (!line.empty() && line.back() == '\\')
         return std::nullopt;

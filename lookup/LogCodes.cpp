@@ -67,6 +67,19 @@ struct LowerWord {
     std::size_t start = 0; // where the word begins in the line
 
     std::string_view View() const { return {text.data(), size}; }
+
+    // line[start, end), which fits, in lower case.
+    static LowerWord Of(std::string_view line, std::size_t start, std::size_t end)
+    {
+        LowerWord word;
+        word.size = end - start;
+        word.start = start;
+        for (std::size_t i = 0; i < word.size; ++i) {
+            const char c = line[start + i];
+            word.text[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        return word;
+    }
 };
 
 // The word that begins at start after blanks, in lower case; empty when
@@ -81,13 +94,7 @@ LowerWord WordAfter(std::string_view line, std::size_t start)
         ++end;
     if (end - start > LongestKeyword)
         return word;
-    word.size = end - start;
-    word.start = start;
-    for (std::size_t i = 0; i < word.size; ++i) {
-        const char c = line[start + i];
-        word.text[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return word;
+    return LowerWord::Of(line, start, end);
 }
 
 // The word that ends before end, after the gap bytes before end; empty
@@ -105,13 +112,7 @@ LowerWord WordBefore(std::string_view line, std::size_t end)
         --start;
     if (start == end || end - start > LongestKeyword)
         return word;
-    word.size = end - start;
-    word.start = start;
-    for (std::size_t i = 0; i < word.size; ++i) {
-        const char c = line[start + i];
-        word.text[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return word;
+    return LowerWord::Of(line, start, end);
 }
 
 bool OneOf(std::string_view word, std::initializer_list<std::string_view> words)

@@ -43,7 +43,7 @@ public:
             lines += Lines(text, counted, mark.Offset);
             counted = mark.Offset;
             const Definition& d = *mark.Found;
-            result.Definitions.push_back({lines, {d.Name, std::string(d.Header), d.Line}});
+            result.Definitions.push_back({lines, {std::string(d.Name), std::string(d.Header), d.Line}});
         }
         lines += Lines(text, counted, text.size());
         result.Text += text;
