@@ -74,6 +74,9 @@ def main(folder):
             figures = (f"{b['rows']:,.0f} rows, {b['bytes_per_second'] / 1e6:,.0f} MB/s, "
                        f"{b['rows_per_second'] / 1e6:,.2f} M rows/s")
         timed(f"1 ScanHeader {w}", f"ScanHeaders/{w}", figures=figures)
+        # The whole load without a window: the scan and the evaluation of
+        # the rows whose value is an expression.
+        timed(f"1 LoadCodes {w}", f"LoadHeaders/{w}")
     for peer in ("Grep", "Cat"):
         for w in ("W1", "W2"):
             b = get(f"{peer}/{w}")
