@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+// Sixteen bytes a row, as DISABLED_PrintTables prints them.
+// clang-format off
 inline constexpr std::array<std::uint8_t, 256> kLstrcmpARank = {
     0, 1, 2, 3, 4, 5, 6, 7, 8, 34, 35, 36, 37, 38, 9, 10,
     11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
@@ -63,3 +65,4 @@ inline constexpr std::array<std::uint8_t, 256> kCharUpper = {
 inline constexpr std::array<std::uint32_t, 8> kAlphaNumeric = {
     0x00000000, 0x03FF0000, 0x07FFFFFE, 0x07FFFFFE, 0xD4005508, 0x062C0400, 0xFF7FFFFF, 0xFF7FFFFF,
 };
+// clang-format on
