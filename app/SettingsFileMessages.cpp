@@ -32,5 +32,5 @@ std::string SettingsNotReadText(const std::string& fileName, DWORD code)
 std::string SettingsNotSavedText(const std::string& fileName, DWORD code)
 {
     return "The settings could not be saved to " + Utf8ToAnsi1252(fileName) + ":\n"
-        + Reason(fileName, code, FileUse::Replace) + "\nChanges made in this run are lost.";
+           + Reason(fileName, code, FileUse::Replace) + "\nChanges made in this run are lost.";
 }

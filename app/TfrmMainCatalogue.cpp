@@ -63,10 +63,9 @@ void TfrmMain::cmdLoadClick()
     HourglassCursor hourglass;
     Codes->Clear();
     const TSettings::tagErrorsOptions& lists = Settings->ErrorsOptions;
-    LoadedCodes loaded = LoadCodes({lists.Headers, lists.HeaderSelected, lists.Prefixes, lists.PrefixSelected},
-                                   [&](const FailedHeader& failed) {
-                                       hourglass.Warn(this, LoadFailureMessage(failed), nullptr);
-                                   });
+    LoadedCodes loaded =
+        LoadCodes({lists.Headers, lists.HeaderSelected, lists.Prefixes, lists.PrefixSelected},
+                  [&](const FailedHeader& failed) { hourglass.Warn(this, LoadFailureMessage(failed), nullptr); });
 
     if (loaded.Refusal != LoadRefusal::None) {
         if (loaded.Refusal == LoadRefusal::NoHeaders)

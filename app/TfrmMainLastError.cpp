@@ -21,8 +21,7 @@ void TfrmMain::BindLastErrorPanel()
     connect(txtManualCode, &QLineEdit::returnPressed, this, [this] { txtManualCodeKeyPress(EnterKey); });
     PanelDragSource::Attach(panManual);
     FrameDropTarget::Attach(
-        Panel1, [this](const QMimeData* drag) { return Panel1DragOver(drag); },
-        [this](int y) { Panel1DragDrop(y); });
+        Panel1, [this](const QMimeData* drag) { return Panel1DragOver(drag); }, [this](int y) { Panel1DragDrop(y); });
 }
 
 void TfrmMain::ShowSystemMessage(LONG code)

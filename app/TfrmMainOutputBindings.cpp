@@ -15,8 +15,7 @@ namespace {
 
 // Every row a selection change touched, as the list reports item changes:
 // first the rows that lost the selection, then those that gained it.
-template <class Report>
-void ForEachRow(const QItemSelection& rows, Report report)
+template <class Report> void ForEachRow(const QItemSelection& rows, Report report)
 {
     for (const QItemSelectionRange& range : rows) {
         for (int row = range.top(); row <= range.bottom(); ++row)
@@ -54,6 +53,5 @@ void TfrmMain::BindOutputAndActions()
         txtOutput, [this](const QMimeData* source) { return txtOutputDragOver(source); },
         [this] { txtOutputDragDrop(); });
     DropTarget::Attach(
-        lvAction, [this](const QMimeData* source) { return lvActionDragOver(source); },
-        [this] { lvActionDragDrop(); });
+        lvAction, [this](const QMimeData* source) { return lvActionDragOver(source); }, [this] { lvActionDragDrop(); });
 }

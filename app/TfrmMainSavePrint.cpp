@@ -48,8 +48,8 @@ bool LossAccepted(QWidget* owner, const QString& text)
     const std::size_t lost = UnmappableCharacterCount(text.toStdU16String());
     if (lost == 0)
         return true;
-    const std::string warning = std::to_string(lost) + (lost == 1 ? " character has" : " characters have") +
-                                " no place in the Windows-1252 code page and will be saved as '?'.";
+    const std::string warning = std::to_string(lost) + (lost == 1 ? " character has" : " characters have")
+                                + " no place in the Windows-1252 code page and will be saved as '?'.";
     return MessageBoxA(owner, warning.c_str(), "Confirm", MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
 }
 

@@ -83,13 +83,13 @@ void TfrmMain::SysCommandMinimize()
 void TfrmMain::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized)
-        || !tray->MinimizeHides())
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized) || !tray->MinimizeHides())
         return;
     // Minimized from the title bar or the window manager: hide instead. The
     // window keeps its minimized state while hidden, since leaving that
     // state maps the window again on X11; the state is left on the way back.
-    QMetaObject::invokeMethod(this, [this] { HideToTray(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { HideToTray(); }, Qt::QueuedConnection);
 }
 
 void TfrmMain::HideToTray()

@@ -158,7 +158,8 @@ const std::string& GeneratedLog()
         std::string path;
         Log()
         {
-            path = (std::filesystem::temp_directory_path() / ("vantrel-bench-log-" + std::to_string(::getpid()))).string();
+            path =
+                (std::filesystem::temp_directory_path() / ("vantrel-bench-log-" + std::to_string(::getpid()))).string();
             std::ofstream out(path, std::ios::binary);
             std::string block;
             std::uint32_t state = 12345;
@@ -217,11 +218,17 @@ void GrepCountLog(benchmark::State& state)
 
 BENCHMARK_CAPTURE(Lookup, HexW1, "0x80070005")->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Lookup, NameW1, "ERROR_ACCESS_DENIED")
-    ->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(kLaunches)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(LookupBuiltIn, HexBuiltIn, "0x80070005")
-    ->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(kLaunches)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(LookupBuiltIn, NameBuiltIn, "STATUS_ACCESS_VIOLATION")
-    ->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(kLaunches)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(LookupManyTerms)->UseManualTime()->Iterations(kScans)->Unit(benchmark::kMillisecond);
 BENCHMARK(Errno)->UseManualTime()->Iterations(kLaunches)->Unit(benchmark::kMillisecond);
 BENCHMARK(LookupScan)->UseManualTime()->Iterations(kScans)->Unit(benchmark::kMillisecond);

@@ -33,8 +33,8 @@ void ScanHeaders(benchmark::State& state, int workload)
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(w.Bytes) * state.iterations());
     state.counters["rows"] = static_cast<double>(found);
-    state.counters["rows_per_second"] = benchmark::Counter(static_cast<double>(found),
-                                                           benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["rows_per_second"] =
+        benchmark::Counter(static_cast<double>(found), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void LoadHeaders(benchmark::State& state, int workload)

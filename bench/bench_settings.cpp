@@ -90,8 +90,8 @@ void LoadLongLists(benchmark::State& state)
     for (auto _ : state) {
         // As at start: a failed load would leave the defaults.
         const TSettings settings(file.Path().c_str());
-        if (settings.ErrorsOptions.Headers.Count() != kHeaders ||
-            settings.ErrorsOptions.Prefixes.Count() != kPrefixes) {
+        if (settings.ErrorsOptions.Headers.Count() != kHeaders
+            || settings.ErrorsOptions.Prefixes.Count() != kPrefixes) {
             state.SkipWithError("the load failed");
             return;
         }

@@ -66,8 +66,8 @@ const char* FindHash(const char* from, const char* to, std::size_t& lineFeeds)
     const __m128i hash = _mm_set1_epi8('#');
     const auto sum = [](__m128i tally) {
         const __m128i sums = _mm_sad_epu8(tally, _mm_setzero_si128());
-        return static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
-               static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+        return static_cast<std::size_t>(_mm_cvtsi128_si32(sums))
+               + static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
     };
     while (to - p >= 16) {
         __m128i tally = _mm_setzero_si128();
@@ -78,7 +78,8 @@ const char* FindHash(const char* from, const char* to, std::size_t& lineFeeds)
             const auto hashMask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, hash)));
             if (hashMask != 0) {
                 count += sum(tally);
-                auto before = static_cast<unsigned>(_mm_movemask_epi8(lineFeedBytes)) & ((hashMask & (0u - hashMask)) - 1);
+                auto before =
+                    static_cast<unsigned>(_mm_movemask_epi8(lineFeedBytes)) & ((hashMask & (0u - hashMask)) - 1);
                 for (; before != 0; before &= before - 1)
                     ++count;
                 lineFeeds = count;

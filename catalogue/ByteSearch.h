@@ -5,9 +5,9 @@
 #include <cstddef>
 
 struct LineEnd {
-    const char* Lf;                   // the first LF in the range, or null
-    std::size_t CarriageReturns;      // CRs before Lf (in the whole range without one)
-    const char* LastCarriageReturn;   // the last of them, or null
+    const char* Lf;                 // the first LF in the range, or null
+    std::size_t CarriageReturns;    // CRs before Lf (in the whole range without one)
+    const char* LastCarriageReturn; // the last of them, or null
 };
 
 // The end of the line that starts at from, and the CRs before it, in one pass.

@@ -39,13 +39,14 @@ Keyed TextRanks(const CodeList& rows, int column)
             ++rank;
         rankOf.emplace_back(byText[k], rank);
     }
-    std::sort(rankOf.begin(), rankOf.end(), [](const auto& a, const auto& b) { return std::less<>()(a.first, b.first); });
+    std::sort(rankOf.begin(), rankOf.end(),
+              [](const auto& a, const auto& b) { return std::less<>()(a.first, b.first); });
 
     Keyed keyed(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const auto found = std::lower_bound(rankOf.begin(), rankOf.end(), texts[i], [](const auto& entry, const char* text) {
-            return std::less<>()(entry.first, text);
-        });
+        const auto found =
+            std::lower_bound(rankOf.begin(), rankOf.end(), texts[i],
+                             [](const auto& entry, const char* text) { return std::less<>()(entry.first, text); });
         keyed[i] = {found->second, i};
     }
     return keyed;

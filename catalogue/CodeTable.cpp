@@ -46,8 +46,8 @@ void CodeTable::Add(std::string_view name, DWORD value, std::uint64_t line, std:
         chunks.push_back(std::make_unique_for_overwrite<CodeRecord[]>(kChunkRows));
     const char* stored = StoreName(name);
     chunks[count / kChunkRows][count % kChunkRows] =
-        CodeRecord{stored,     name.size(), line, lineOffset, lineLength, value, nextN,
-                   static_cast<std::uint32_t>(headers.size() - 1)};
+        CodeRecord{stored,     name.size(), line,  lineOffset,
+                   lineLength, value,       nextN, static_cast<std::uint32_t>(headers.size() - 1)};
     ++count;
     ++nextN;
 }

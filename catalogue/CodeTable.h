@@ -18,14 +18,14 @@
 #include <vector>
 
 struct CodeRecord {
-    const char* Name;          // in the table's text store, a NUL after it
+    const char* Name; // in the table's text store, a NUL after it
     std::uint64_t NameLength;
     std::uint64_t Line;
     std::uint64_t LineOffset;
     std::uint64_t LineLength;
     DWORD Value;
-    std::uint32_t N;           // the running number within its header
-    std::uint32_t Header;      // its header's place in the table's paths
+    std::uint32_t N;      // the running number within its header
+    std::uint32_t Header; // its header's place in the table's paths
 };
 
 // Room for the decimal text of any number of a row.

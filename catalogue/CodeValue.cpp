@@ -10,8 +10,8 @@ namespace {
 
 // "DISPATH" is the name users know from earlier versions of the program.
 constexpr const char* kFacilityNames[] = {
-    "NULL",    "RPC",      "DISPATH",     "STORAGE", "ITF",      "UNKNOWN_5", "UNKNOWN_6", "WIN32",
-    "WINDOWS", "SSPI",     "CONTROL",     "CERT",    "INTERNET", "MEDIASERVER", "MSMQ",   "SETUPAPI",
+    "NULL",    "RPC",  "DISPATH", "STORAGE", "ITF",      "UNKNOWN_5",   "UNKNOWN_6", "WIN32",
+    "WINDOWS", "SSPI", "CONTROL", "CERT",    "INTERNET", "MEDIASERVER", "MSMQ",      "SETUPAPI",
 };
 
 constexpr DWORD kSeverityBit = 0x80000000u;
@@ -40,8 +40,8 @@ DecodedCode DecodeCodeValue(DWORD value)
 {
     const bool severe = IsSevere(value);
     CodeDigits digits;
-    return DecodedCode{std::string(CodeText(value, digits)), FacilityName(FacilityNumber(value)),
-                       severe ? "1" : "0", severe ? 2 : 1};
+    return DecodedCode{std::string(CodeText(value, digits)), FacilityName(FacilityNumber(value)), severe ? "1" : "0",
+                       severe ? 2 : 1};
 }
 
 std::string HexText(DWORD value)

@@ -28,8 +28,9 @@ struct Value {
     {
         Value v{bits, isUnsigned, wide};
         if (!wide)
-            v.bits = isUnsigned ? static_cast<std::uint32_t>(bits)
-                                : static_cast<std::uint64_t>(static_cast<std::int64_t>(static_cast<std::int32_t>(bits)));
+            v.bits = isUnsigned
+                         ? static_cast<std::uint32_t>(bits)
+                         : static_cast<std::uint64_t>(static_cast<std::int64_t>(static_cast<std::int32_t>(bits)));
         return v;
     }
     static Value Int(std::int64_t number) { return Of(static_cast<std::uint64_t>(number), false, false); }
@@ -74,8 +75,8 @@ bool ReadNumber(std::string_view spelling, Value& value)
     std::string suffix;
     for (const char c : spelling.substr(at))
         suffix += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    static constexpr std::array<std::string_view, 13> kSuffixes = {
-        "", "u", "l", "ul", "lu", "ll", "ull", "llu", "i64", "ui64", "i32", "ui32", "z"};
+    static constexpr std::array<std::string_view, 13> kSuffixes = {"",    "u",   "l",    "ul",  "lu",   "ll", "ull",
+                                                                   "llu", "i64", "ui64", "i32", "ui32", "z"};
     bool known = false;
     for (const std::string_view s : kSuffixes)
         known = known || suffix == s;
@@ -190,9 +191,8 @@ public:
             return false;
         for (std::size_t i = 0; i < in.size(); ++i) {
             const Token& token = in[i];
-            const MacroDefinition* macro = token.kind == Token::Kind::Name && !IsAlwaysBuiltIn(token.text)
-                ? macros.Find(token.text)
-                : nullptr;
+            const MacroDefinition* macro =
+                token.kind == Token::Kind::Name && !IsAlwaysBuiltIn(token.text) ? macros.Find(token.text) : nullptr;
             if (macro != nullptr && IsActive(token.text))
                 macro = nullptr;
             if (macro != nullptr && macro->FunctionLike && !(i + 1 < in.size() && in[i + 1].Is("(")))
@@ -344,16 +344,16 @@ enum class IntType { Signed8, Unsigned8, Signed16, Unsigned16, Signed32, Unsigne
 std::optional<IntType> CastType(const std::vector<std::string>& words)
 {
     static constexpr std::pair<std::string_view, int> kUnsigned[] = {
-        {"DWORD", 32}, {"ULONG", 32}, {"UINT", 32}, {"UINT32", 32}, {"ULONG32", 32}, {"DWORD32", 32},
-        {"WORD", 16}, {"USHORT", 16}, {"BYTE", 8}, {"UCHAR", 8}, {"ULONGLONG", 64}, {"DWORD64", 64},
+        {"DWORD", 32},   {"ULONG", 32},  {"UINT", 32},   {"UINT32", 32},    {"ULONG32", 32},   {"DWORD32", 32},
+        {"WORD", 16},    {"USHORT", 16}, {"BYTE", 8},    {"UCHAR", 8},      {"ULONGLONG", 64}, {"DWORD64", 64},
         {"ULONG64", 64}, {"UINT64", 64}, {"size_t", 64}, {"ULONG_PTR", 64}, {"DWORD_PTR", 64}, {"UINT_PTR", 64}};
     static constexpr std::pair<std::string_view, int> kSigned[] = {
-        {"HRESULT", 32}, {"NTSTATUS", 32}, {"SCODE", 32}, {"LONG", 32}, {"INT", 32}, {"BOOL", 32},
-        {"LSTATUS", 32}, {"INT32", 32}, {"LONG32", 32}, {"int", 32}, {"signed", 32}, {"SHORT", 16},
-        {"short", 16}, {"CHAR", 8}, {"char", 8}, {"LONGLONG", 64}, {"LONG64", 64}, {"INT64", 64},
+        {"HRESULT", 32}, {"NTSTATUS", 32}, {"SCODE", 32},  {"LONG", 32},     {"INT", 32},    {"BOOL", 32},
+        {"LSTATUS", 32}, {"INT32", 32},    {"LONG32", 32}, {"int", 32},      {"signed", 32}, {"SHORT", 16},
+        {"short", 16},   {"CHAR", 8},      {"char", 8},    {"LONGLONG", 64}, {"LONG64", 64}, {"INT64", 64},
         {"__int64", 64}, {"LONG_PTR", 64}, {"INT_PTR", 64}};
-    static constexpr std::string_view kKeywords[] = {"unsigned", "signed", "long", "int", "short", "char",
-                                                     "__int64", "const", "volatile"};
+    static constexpr std::string_view kKeywords[] = {"unsigned", "signed",  "long",  "int",     "short",
+                                                     "char",     "__int64", "const", "volatile"};
     bool isUnsigned = false;
     bool keyword = false;
     bool allKnown = true;
@@ -491,9 +491,8 @@ private:
     static int Level(const Token& t)
     {
         static constexpr std::pair<std::string_view, int> kLevels[] = {
-            {"||", 0}, {"&&", 1}, {"|", 2},  {"^", 3},  {"&", 4},  {"==", 5}, {"!=", 5}, {"<", 6},
-            {">", 6},  {"<=", 6}, {">=", 6}, {"<<", 7}, {">>", 7}, {"+", 8},  {"-", 8},  {"*", 9},
-            {"/", 9},  {"%", 9}};
+            {"||", 0}, {"&&", 1}, {"|", 2},  {"^", 3},  {"&", 4}, {"==", 5}, {"!=", 5}, {"<", 6}, {">", 6},
+            {"<=", 6}, {">=", 6}, {"<<", 7}, {">>", 7}, {"+", 8}, {"-", 8},  {"*", 9},  {"/", 9}, {"%", 9}};
         if (t.kind != Token::Kind::Punct)
             return -1;
         for (const auto& [op, level] : kLevels) {
@@ -544,17 +543,18 @@ private:
         if (op == "==" || op == "!=" || op == "<" || op == ">" || op == "<=" || op == ">=") {
             const bool equal = a.bits == b.bits;
             const bool less = IsLess(a, b);
-            const bool result = op == "==" ? equal
-                : op == "!=" ? !equal
-                : op == "<"  ? less
-                : op == ">"  ? !less && !equal
-                : op == "<=" ? less || equal
-                             : !less;
+            const bool result = op == "=="   ? equal
+                                : op == "!=" ? !equal
+                                : op == "<"  ? less
+                                : op == ">"  ? !less && !equal
+                                : op == "<=" ? less || equal
+                                             : !less;
             a = Value::Int(result);
             return true;
         }
         if (op == "/" || op == "%") {
-            const bool overflow = !a.isUnsigned && b.Signed() == -1
+            const bool overflow =
+                !a.isUnsigned && b.Signed() == -1
                 && a.bits == (a.wide ? std::uint64_t(1) << 63 : static_cast<std::uint64_t>(std::int64_t(INT32_MIN)));
             if (b.IsZero() || overflow) {
                 a = Value::Of(0, a.isUnsigned, a.wide);
@@ -592,7 +592,7 @@ private:
             return false;
         const Token& next = tokens[i + 1];
         return next.kind != Token::Kind::Punct || next.Is("(") || next.Is("-") || next.Is("+") || next.Is("~")
-            || next.Is("!");
+               || next.Is("!");
     }
 
     bool Unary(Value& v, bool live)
@@ -669,7 +669,8 @@ private:
         }
         if (IsAlwaysBuiltIn(name) && arguments.size() == 1) {
             const std::int32_t x = static_cast<std::int32_t>(arguments[0].bits);
-            v = x <= 0 ? Value::Int(x) : Value::Of((static_cast<std::uint32_t>(x) & 0xFFFFu) | 0x80070000u, false, false);
+            v = x <= 0 ? Value::Int(x)
+                       : Value::Of((static_cast<std::uint32_t>(x) & 0xFFFFu) | 0x80070000u, false, false);
             return true;
         }
         if (name == "__MSABI_LONG" && arguments.size() == 1) {
@@ -682,7 +683,8 @@ private:
         }
         if ((name == "MAKE_HRESULT" || name == "MAKE_SCODE") && arguments.size() == 3) {
             const std::uint32_t value = (static_cast<std::uint32_t>(arguments[0].bits) << 31)
-                | (static_cast<std::uint32_t>(arguments[1].bits) << 16) | static_cast<std::uint32_t>(arguments[2].bits);
+                                        | (static_cast<std::uint32_t>(arguments[1].bits) << 16)
+                                        | static_cast<std::uint32_t>(arguments[2].bits);
             v = Value::Of(value, false, false);
             return true;
         }

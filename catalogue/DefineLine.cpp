@@ -63,8 +63,7 @@ DWORD ReadNumber(const char* p, const char* end)
 bool FindNumber(const char* from, const char* to, DWORD& value)
 {
     const auto& word = WordBytes();
-    for (const char* p = FindDigitMinusOrNul(from, to); p < to && *p != '\0';
-         p = FindDigitMinusOrNul(p + 1, to)) {
+    for (const char* p = FindDigitMinusOrNul(from, to); p < to && *p != '\0'; p = FindDigitMinusOrNul(p + 1, to)) {
         // A minus sign without a digit after it is an operator; it would
         // read as 0, a value the header never gave.
         const bool starts = IsDigit(*p) || (p + 1 < to && IsDigit(p[1]));

@@ -45,8 +45,8 @@ std::string_view DefinedName(const char* text, std::size_t length)
 bool IsNumberWrapper(std::string_view word)
 {
     static constexpr std::array<std::string_view, 13> kWrappers = {
-        "_HRESULT_TYPEDEF_", "__MSABI_LONG", "HRESULT", "NTSTATUS", "SCODE", "DWORD", "LONG",
-        "ULONG", "long", "int", "unsigned", "__LONG32", "LSTATUS"};
+        "_HRESULT_TYPEDEF_", "__MSABI_LONG", "HRESULT", "NTSTATUS", "SCODE", "DWORD", "LONG", "ULONG", "long", "int",
+        "unsigned",          "__LONG32",     "LSTATUS"};
     for (const std::string_view w : kWrappers) {
         if (word == w)
             return true;
@@ -88,8 +88,7 @@ bool ReadLineAt(HANDLE file, std::uint64_t offset, std::string& line)
 class DefineIndex {
 public:
     template <typename Define>
-    explicit DefineIndex(const std::vector<Define>& defines)
-        : slots(std::bit_ceil(defines.size() * 2 + 2), 0)
+    explicit DefineIndex(const std::vector<Define>& defines) : slots(std::bit_ceil(defines.size() * 2 + 2), 0)
     {
         for (std::size_t d = 0; d < defines.size(); ++d) {
             std::size_t at = defines[d].NameHash & (slots.size() - 1);
@@ -101,8 +100,7 @@ public:
 
     // Calls found(define) for each define whose hash is hash, in load order,
     // until it returns true.
-    template <typename Defines, typename Found>
-    void Each(std::uint32_t hash, const Defines& defines, Found found) const
+    template <typename Defines, typename Found> void Each(std::uint32_t hash, const Defines& defines, Found found) const
     {
         for (std::size_t at = hash & (slots.size() - 1); slots[at] != 0; at = (at + 1) & (slots.size() - 1)) {
             if (defines[slots[at] - 1].NameHash == hash && found(defines[slots[at] - 1]))

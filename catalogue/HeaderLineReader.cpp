@@ -17,8 +17,7 @@ constexpr char kEndOfFileMark = 26;
 
 } // namespace
 
-HeaderLineReader::HeaderLineReader(HANDLE file)
-    : file_(file)
+HeaderLineReader::HeaderLineReader(HANDLE file) : file_(file)
 {
 }
 

@@ -45,9 +45,9 @@ private:
     HANDLE file_;
     char* buffer_ = nullptr;
     std::size_t capacity_ = 0;
-    char* begin_ = nullptr;            // first byte not yet delivered
-    char* end_ = nullptr;              // one past the last byte read
-    std::uint64_t bufferOffset_ = 0;   // file offset of buffer_[0]
+    char* begin_ = nullptr;          // first byte not yet delivered
+    char* end_ = nullptr;            // one past the last byte read
+    std::uint64_t bufferOffset_ = 0; // file offset of buffer_[0]
     std::uint64_t lineNumber_ = 0;
     bool atEnd_ = false;
     DWORD error_ = 0;

@@ -32,7 +32,7 @@ struct FailedHeader {
 
 struct LoadedCodes {
     LoadRefusal Refusal = LoadRefusal::None;
-    CodeTable Rows;               // every row, in header and file order
+    CodeTable Rows;                // every row, in header and file order
     std::size_t LoadedHeaders = 0; // headers scanned to their end
     std::vector<FailedHeader> Failed;
 };
@@ -47,5 +47,4 @@ struct CodeLists {
 // Each header that fails is also handed to onFailure, if given, before the
 // next one is scanned, so a window can tell the user at once. A header that
 // fails adds no rows. With a refusal nothing is scanned.
-LoadedCodes LoadCodes(const CodeLists& lists,
-                      const std::function<void(const FailedHeader&)>& onFailure = {});
+LoadedCodes LoadCodes(const CodeLists& lists, const std::function<void(const FailedHeader&)>& onFailure = {});

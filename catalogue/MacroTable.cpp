@@ -23,7 +23,8 @@ public:
     }
     bool TakeWord(std::string_view word)
     {
-        if (text_.substr(at_).starts_with(word) && (at_ + word.size() == text_.size() || !IsCNameByte(text_[at_ + word.size()]))) {
+        if (text_.substr(at_).starts_with(word)
+            && (at_ + word.size() == text_.size() || !IsCNameByte(text_[at_ + word.size()]))) {
             at_ += word.size();
             return true;
         }

@@ -34,7 +34,8 @@ const std::array<unsigned char, 256>& AnsiUpperCase()
             bytes[static_cast<std::size_t>(b - 1)] = b;
         }
         const auto compare = [&](int a, int b) {
-            return lstrcmpiA(texts[static_cast<std::size_t>(a - 1)].data(), texts[static_cast<std::size_t>(b - 1)].data());
+            return lstrcmpiA(texts[static_cast<std::size_t>(a - 1)].data(),
+                             texts[static_cast<std::size_t>(b - 1)].data());
         };
         std::stable_sort(bytes.begin(), bytes.end(), [&](int a, int b) { return compare(a, b) < 0; });
         for (std::size_t run = 0; run < bytes.size();) {
@@ -53,8 +54,7 @@ const std::array<unsigned char, 256>& AnsiUpperCase()
 
 } // namespace
 
-PrefixSet::PrefixSet(const TStringsStorage& prefixes, const BYTE* selected)
-    : upper_(AnsiUpperCase())
+PrefixSet::PrefixSet(const TStringsStorage& prefixes, const BYTE* selected) : upper_(AnsiUpperCase())
 {
     if (selected == nullptr)
         return;
@@ -88,7 +88,8 @@ bool PrefixSet::MatchesStartOf(const char* text, std::size_t length) const
         if (prefix.size() > length)
             continue;
         std::size_t k = 1;
-        while (k < prefix.size() && upper_[static_cast<unsigned char>(text[k])] == static_cast<unsigned char>(prefix[k]))
+        while (k < prefix.size()
+               && upper_[static_cast<unsigned char>(text[k])] == static_cast<unsigned char>(prefix[k]))
             ++k;
         if (k == prefix.size())
             return true;

@@ -18,10 +18,7 @@ constexpr DWORD kNoPrefixes = 1;
 
 class FileHandle {
 public:
-    explicit FileHandle(HANDLE handle)
-        : handle_(handle)
-    {
-    }
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     ~FileHandle() { CloseHandle(handle_); }
@@ -48,8 +45,9 @@ DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, CodeTable& rows, Expr
             rows.Add(code.Name, code.Value, line.Number, line.Offset, line.Length);
             if (expressions != nullptr) {
                 const char* valueStart = code.Name.data() + code.Name.size();
-                expressions->NoteRow(rows.Count() - 1, code.Name,
-                                     std::string_view(valueStart, static_cast<std::size_t>(line.Text + line.Length - valueStart)));
+                expressions->NoteRow(
+                    rows.Count() - 1, code.Name,
+                    std::string_view(valueStart, static_cast<std::size_t>(line.Text + line.Length - valueStart)));
             }
         }
     } while (reader.NextWithHash(line));
@@ -63,8 +61,8 @@ DWORD ScanHeader(LPCSTR path, const TStringsStorage& prefixes, const BYTE* prefi
 {
     if (prefixes.Count() == 0)
         return kNoPrefixes;
-    HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                nullptr);
+    HANDLE handle =
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD code = GetLastError();
         return code != 0 ? code : ERROR_GEN_FAILURE;

@@ -30,8 +30,7 @@ SearchResult Refusal(const char* message, const char* caption)
 class Candidates {
 public:
     Candidates(std::size_t count, std::optional<std::size_t> focused, SearchDirection direction)
-        : count_(count)
-        , direction_(direction)
+        : count_(count), direction_(direction)
     {
         // A focus past the rows (the list changed under it) counts as none.
         if (focused && *focused >= count)
@@ -72,8 +71,8 @@ private:
 // The search over count rows whose searched text textOf(row, scratch) gives,
 // and whose value valueOf(row) gives for a search by a hexadecimal code.
 template <class TextOf, class ValueOf>
-SearchResult Search(std::size_t count, const TextOf& textOf, const ValueOf& valueOf,
-                    std::optional<std::size_t> focused, const SearchSettings& settings)
+SearchResult Search(std::size_t count, const TextOf& textOf, const ValueOf& valueOf, std::optional<std::size_t> focused,
+                    const SearchSettings& settings)
 {
     if (count == 0)
         return Refusal("You must load Error codes first", "List is Empty");

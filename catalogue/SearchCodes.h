@@ -14,11 +14,11 @@
 enum class SearchDirection { Up = -1, Cyclic = 0, Down = 1 };
 
 struct SearchSettings {
-    bool ByMnemonic = true;       // else by the Code text
+    bool ByMnemonic = true; // else by the Code text
     std::string Text;
     SearchDirection Direction = SearchDirection::Cyclic;
     bool CaseSensitive = false;
-    bool WholeText = false;       // the whole text must equal the search text
+    bool WholeText = false; // the whole text must equal the search text
 };
 
 enum class SearchMessageIcon { Exclamation, Information };

@@ -38,7 +38,8 @@ json LanguagesJson(const ValueReport& v, std::size_t meaning = std::string::npos
     json list = json::array();
     for (const LanguageMessages& texts : v.Languages) {
         const bool ofMeaning = meaning != std::string::npos && meaning < texts.MeaningMessages.size();
-        list.push_back({{"language", texts.Tag}, {"message", ofMeaning ? texts.MeaningMessages[meaning] : texts.Message}});
+        list.push_back(
+            {{"language", texts.Tag}, {"message", ofMeaning ? texts.MeaningMessages[meaning] : texts.Message}});
     }
     return list;
 }
@@ -85,12 +86,10 @@ json ValueJson(const ValueReport& v)
     if (!v.Languages.empty())
         value["messages"] = LanguagesJson(v);
     if (v.NtStatus) {
-        value["ntstatus"] = {{"severity", v.NtStatus->Severity},
-                             {"severity_name", NtStatusSeverityName(v.NtStatus->Severity)},
-                             {"customer", v.NtStatus->Customer},
-                             {"facility", v.NtStatus->Facility},
-                             {"facility_name", v.NtStatus->FacilityName},
-                             {"code", v.NtStatus->Code}};
+        value["ntstatus"] = {
+            {"severity", v.NtStatus->Severity},          {"severity_name", NtStatusSeverityName(v.NtStatus->Severity)},
+            {"customer", v.NtStatus->Customer},          {"facility", v.NtStatus->Facility},
+            {"facility_name", v.NtStatus->FacilityName}, {"code", v.NtStatus->Code}};
     }
     if (v.Win32Code) {
         value["win32_code"] = *v.Win32Code;
@@ -132,9 +131,8 @@ json TermJson(const TermReport& report)
 json ScanRowsJson(const CodeTable& rows)
 {
     static constexpr std::pair<const char*, int> kFields[] = {
-        {"mnemonic", -1},     {"code", ciCode},          {"facility", ciFacility},
-        {"severity", ciSeverity}, {"n", ciN},            {"header", ciHeader},
-        {"line", ciLine},     {"offset", ciLineOffset},  {"length", ciLineLength},
+        {"mnemonic", -1},     {"code", ciCode}, {"facility", ciFacility}, {"severity", ciSeverity}, {"n", ciN},
+        {"header", ciHeader}, {"line", ciLine}, {"offset", ciLineOffset}, {"length", ciLineLength},
     };
     json list = json::array();
     FieldDigits digits;
@@ -165,8 +163,8 @@ json HeadersJson(const LoadedCodes& loaded, const MessageLookup& messageOf)
 std::string AnnotationJson(std::string_view token, const char* reading, const TermReport& report)
 {
     const auto compact = [](const json& item) { return item.dump(-1, ' ', false, json::error_handler_t::replace); };
-    return "\"token\":" + compact(std::string(token)) + ",\"reading\":" + compact(reading) +
-        ",\"report\":" + compact(TermJson(report));
+    return "\"token\":" + compact(std::string(token)) + ",\"reading\":" + compact(reading)
+           + ",\"report\":" + compact(TermJson(report));
 }
 
 json TextMatchesJson(const std::vector<TextMatch>& matches, const MessageLookup& messageOf,

@@ -8,11 +8,13 @@
 
 // The Windows program has no window beside it, so no settings to read.
 #ifdef _WIN32
-#define VANTREL_SETTINGS_SOURCE "error headers of mingw-w64, evaluated when the program was built) or in the\n" \
-                                "headers given with --header.\n"
+#define VANTREL_SETTINGS_SOURCE                                                                                        \
+    "error headers of mingw-w64, evaluated when the program was built) or in the\n"                                    \
+    "headers given with --header.\n"
 #else
-#define VANTREL_SETTINGS_SOURCE "error headers of mingw-w64, evaluated when the program was built) and in the\n" \
-                                "headers selected in vantrel.dat.\n"
+#define VANTREL_SETTINGS_SOURCE                                                                                        \
+    "error headers of mingw-w64, evaluated when the program was built) and in the\n"                                   \
+    "headers selected in vantrel.dat.\n"
 #endif
 
 const char* const kLookupUsage =
@@ -22,8 +24,7 @@ const char* const kLookupUsage =
     "       vantrel-lookup [options] --annotate [FILE...]\n"
     "       vantrel-lookup [options] --text WORDS\n"
     "\n"
-    "Looks up Windows error codes of every family in the built-in catalogue (the\n"
-    VANTREL_SETTINGS_SOURCE
+    "Looks up Windows error codes of every family in the built-in catalogue (the\n" VANTREL_SETTINGS_SOURCE
     "\n"
     "A TERM is a code or a name:\n"
     "  0x80070005, C0000005   hexadecimal (0x, or hex digits with a letter A-F)\n"

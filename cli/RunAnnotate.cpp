@@ -26,8 +26,7 @@ class AnnotatingSink final : public LogLineSink {
 public:
     AnnotatingSink(const CodeIndex& index, const LookupArguments& arguments, const MessageLookup& messageOf,
                    const LanguageMessageLookup& messageIn, std::ostream& out_)
-        : vocabulary(index), reports(index, arguments.Options, messageOf, messageIn), json(arguments.Json),
-          out(out_)
+        : vocabulary(index), reports(index, arguments.Options, messageOf, messageIn), json(arguments.Json), out(out_)
     {
     }
 

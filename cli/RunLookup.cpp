@@ -106,8 +106,9 @@ int RunLookup(const std::vector<std::string>& args, const LookupPlaces& places, 
     const LoadedCodes loaded = LoadCodes(sources.Lists());
     int status = loaded.Failed.empty() ? kLookupFound : kLookupFailed;
     for (const FailedHeader& failed : loaded.Failed) {
-        err << kProgram << "cannot read header \"" << failed.Path
-            << "\": " << ReasonLine(messageOf ? messageOf(failed.Error, CodeFamily::Win32) : std::string(), failed.Error, failed.Path)
+        err << kProgram << "cannot read header \"" << failed.Path << "\": "
+            << ReasonLine(messageOf ? messageOf(failed.Error, CodeFamily::Win32) : std::string(), failed.Error,
+                          failed.Path)
             << '\n';
     }
 

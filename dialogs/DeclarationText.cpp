@@ -83,8 +83,7 @@ Part LinesAround(std::string_view bytes, std::size_t declared, bool atStart, boo
     part.to = std::min(part.to, declared + longest);
     const auto earlier = [&](std::size_t limit) {
         while (part.from > 0 && part.to - part.from < limit) {
-            const std::size_t previous =
-                part.from >= 2 ? bytes.rfind('\n', part.from - 2) : std::string_view::npos;
+            const std::size_t previous = part.from >= 2 ? bytes.rfind('\n', part.from - 2) : std::string_view::npos;
             if (previous == std::string_view::npos && !atStart)
                 return;
             const std::size_t start = previous == std::string_view::npos ? 0 : previous + 1;
@@ -114,8 +113,8 @@ Part LinesAround(std::string_view bytes, std::size_t declared, bool atStart, boo
 bool DeclarationText::Load(LPCSTR path, std::uint64_t declaredAt)
 {
     *this = DeclarationText();
-    OpenFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr));
+    OpenFile file(
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.handle == INVALID_HANDLE_VALUE)
         return false;
     const std::uint64_t size = SizeOf(file.handle);
@@ -132,9 +131,9 @@ bool DeclarationText::Load(LPCSTR path, std::uint64_t declaredAt)
     if (!ReadFrom(file.handle, readFrom, declared - readFrom + ShownBytes, bytes))
         return false;
     const bool atEnd = readFrom + bytes.size() >= size;
-    const Part part = LinesAround(bytes, static_cast<std::size_t>(std::min<std::uint64_t>(declared - readFrom,
-                                                                                           bytes.size())),
-                                  readFrom == 0, atEnd);
+    const Part part =
+        LinesAround(bytes, static_cast<std::size_t>(std::min<std::uint64_t>(declared - readFrom, bytes.size())),
+                    readFrom == 0, atEnd);
     shownFrom = readFrom + part.from;
     shownTo = readFrom + part.to;
     partial = part.from > 0 || readFrom > 0 || part.to < bytes.size() || !atEnd;

@@ -46,8 +46,8 @@ void TfrmActionSelect::BuildLayout(QWidget* owner)
 
     StaticText1 = Heading(this, "StaticText1", "Options", 104);
     chkBrackets = Place(new QCheckBox(QStringLiteral("Brackets"), this), "chkBrackets", 8, 128, 161, 20);
-    chkClipboard = Place(new QCheckBox(QStringLiteral("Copy also to Clipboard"), this), "chkClipboard", 8, 152, 161,
-                         20);
+    chkClipboard =
+        Place(new QCheckBox(QStringLiteral("Copy also to Clipboard"), this), "chkClipboard", 8, 152, 161, 20);
 
     Bevel1 = Place(new QFrame(this), "Bevel1", 177, 6, 2, 170);
     Bevel1->setFrameStyle(QFrame::VLine | QFrame::Sunken);

@@ -19,27 +19,24 @@ bool MovesBetweenControls(const QObject* receiver, const QWidget* textBox, int k
 {
     switch (key) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return true;
+    case Qt::Key_Backtab: return true;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
-    case Qt::Key_Down:
-        return receiver != textBox;
-    default:
-        return false;
+    case Qt::Key_Down: return receiver != textBox;
+    default: return false;
     }
 }
 
 } // namespace
 
 TfrmFind::TfrmFind(MainWindowLink& main_)
-    : QWidget(nullptr,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                  // Above every window, so that the rows it finds in the
-                  // main window can be watched while searching on.
-                  | Qt::WindowStaysOnTopHint)
-    , main(main_)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint
+                           // Above every window, so that the rows it finds in the
+                           // main window can be watched while searching on.
+                           | Qt::WindowStaysOnTopHint),
+      main(main_)
 {
     BuildLayout();
     installEventFilter(this);

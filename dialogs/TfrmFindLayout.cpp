@@ -30,10 +30,10 @@ void TfrmFind::BuildLayout()
     rbCycl->setChecked(true);
 
     GroupBox3 = Place(new QGroupBox(this), "GroupBox3", 0, 73, 293, 39);
-    chkWholeWords = Place(new QCheckBox(QStringLiteral(" Whole words only "), GroupBox3), "chkWholeWords", 8, 13,
-                          140, 20);
-    chkCaseSens = Place(new QCheckBox(QStringLiteral(" Case sensitivity "), GroupBox3), "chkCaseSens", 152, 13,
-                        136, 20);
+    chkWholeWords =
+        Place(new QCheckBox(QStringLiteral(" Whole words only "), GroupBox3), "chkWholeWords", 8, 13, 140, 20);
+    chkCaseSens =
+        Place(new QCheckBox(QStringLiteral(" Case sensitivity "), GroupBox3), "chkCaseSens", 152, 13, 136, 20);
 
     setTabOrder(Edit1, rbUp);
     setTabOrder(rbUp, rbDown);

@@ -12,12 +12,12 @@
 #include <QTextCursor>
 
 TfrmLookup::TfrmLookup(MainWindowLink& main_, QWidget* owner)
-    : QWidget(owner,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                  // Above every window, as the search window is, so that
-                  // the row it selects in the main window can be watched.
-                  | Qt::WindowStaysOnTopHint)
-    , main(main_)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                         | Qt::WindowCloseButtonHint
+                         // Above every window, as the search window is, so that
+                         // the row it selects in the main window can be watched.
+                         | Qt::WindowStaysOnTopHint),
+      main(main_)
 {
     BuildLayout();
     connect(txtLookupTerm, &QLineEdit::textChanged, this, &TfrmLookup::txtLookupTermChange);

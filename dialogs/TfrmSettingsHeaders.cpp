@@ -13,8 +13,9 @@
 
 namespace {
 
-constexpr const char* HeaderFilter = "C/C++ Header Files (*.h, *hpp)|*.h;*hpp|H File (*.h)|*.h|"
-                                     "HPP File  (*.hpp)|*.hpp|All files (*.*)|*.*";
+constexpr const char* HeaderFilter =
+    "C/C++ Header Files (*.h, *hpp)|*.h;*hpp|H File (*.h)|*.h|"
+    "HPP File  (*.hpp)|*.hpp|All files (*.*)|*.*";
 
 QString DisplayName(const std::string& path)
 {

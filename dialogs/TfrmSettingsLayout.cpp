@@ -84,14 +84,15 @@ void TfrmSettings::BuildGeneralPage()
 
     GroupBox1 = Named(new QGroupBox(QStringLiteral(" Headers "), TabSheet1), "GroupBox1");
     GroupBox1->setGeometry(2, 0, 244, 73);
-    lbHeaders = ListBox(GroupBox1, "lbHeaders", 49,
-                        "Only selected headers will be loaded|Double click to view full path");
+    lbHeaders =
+        ListBox(GroupBox1, "lbHeaders", 49, "Only selected headers will be loaded|Double click to view full path");
     cmdAddHeader = Button(GroupBox1, "cmdAddHeader", 15, "Browse for header file", "addheader");
     cmdDeleteHeader = Button(GroupBox1, "cmdDeleteHeader", 40, "Remove selected headers", "deleteheader");
 
     GroupBox2 = Named(new QGroupBox(QStringLiteral(" Prefixes "), TabSheet1), "GroupBox2");
     GroupBox2->setGeometry(2, 75, 244, 146);
-    lbPrefix = ListBox(GroupBox2, "lbPrefix", 124, "Only errors with selected prefixes will be loaded|Prefixes for errors");
+    lbPrefix =
+        ListBox(GroupBox2, "lbPrefix", 124, "Only errors with selected prefixes will be loaded|Prefixes for errors");
     cmdAddPrefix = Button(GroupBox2, "cmdAddPrefix", 16, "Add new prefix", "addprefix");
     cmdEditPrefix = Button(GroupBox2, "cmdEditPrefix", 41, "Edit prefix's", "editprefix");
     cmdDeletePrefix = Button(GroupBox2, "cmdDeletePrefix", 66, "Remove selected prefix", "deleteprefix");

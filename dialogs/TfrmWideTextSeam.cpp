@@ -24,8 +24,7 @@ public:
 
 } // namespace
 
-template <>
-WideTextWindows& Seam<WideTextWindows>::Default()
+template <> WideTextWindows& Seam<WideTextWindows>::Default()
 {
     static QtWideTextWindows windows;
     return windows;

@@ -16,5 +16,4 @@ public:
     virtual bool ShowModal(QWidget* owner, bool editable, QString& text, const QString& caption) = 0;
 };
 
-template <>
-WideTextWindows& Seam<WideTextWindows>::Default();
+template <> WideTextWindows& Seam<WideTextWindows>::Default();

@@ -72,7 +72,7 @@ std::optional<DWORD> ExpectedNumber(const std::string& text)
         std::uint64_t value = 0;
         for (; at < text.size() && DigitValue(text[at], hexadecimal) >= 0; ++at)
             value = (value * (hexadecimal ? 16 : 10) + static_cast<std::uint64_t>(DigitValue(text[at], hexadecimal)))
-                  % (std::uint64_t{1} << 32);
+                    % (std::uint64_t{1} << 32);
         return static_cast<DWORD>(minus ? (std::uint64_t{1} << 32) - value : value);
     }
     return std::nullopt;

@@ -45,9 +45,7 @@ void CheckLine(std::string_view line)
         FUZZ_CHECK(after == line.size() || !IsWordByte(line[after]));
         std::string_view token = line.substr(code.Column, code.Length);
         switch (code.Form) {
-        case LogCodeForm::Name:
-            FUZZ_CHECK(vocabulary.Named(token));
-            break;
+        case LogCodeForm::Name: FUZZ_CHECK(vocabulary.Named(token)); break;
         case LogCodeForm::Hexadecimal:
             while (token.back() == 'u' || token.back() == 'U' || token.back() == 'l' || token.back() == 'L')
                 token.remove_suffix(1);

@@ -81,7 +81,7 @@ void CheckTable(ByteView resource)
 bool IsDocumentedFailure(DWORD code)
 {
     return code == ERROR_MR_MID_NOT_FOUND || code == ERROR_INVALID_PARAMETER || code == ERROR_NO_WORK_DONE
-        || code == ERROR_INSUFFICIENT_BUFFER || code == ERROR_RESOURCE_LANG_NOT_FOUND;
+           || code == ERROR_INSUFFICIENT_BUFFER || code == ERROR_RESOURCE_LANG_NOT_FOUND;
 }
 
 void CheckLookup(const MessageTableSet& tables, std::uint32_t id, DWORD language)

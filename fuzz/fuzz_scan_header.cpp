@@ -43,7 +43,7 @@ bool IsCodeText(const std::string& code)
 {
     const std::string digits = !code.empty() && code[0] == '-' ? code.substr(1) : code;
     return !digits.empty() && (digits == "0" || digits[0] != '0')
-        && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+           && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The line that starts at offset, as the scanner reads it.
@@ -62,12 +62,10 @@ std::string LineAt(std::string_view file, std::size_t offset)
 // The file as the rows are checked against it.
 struct ScannedFile {
     std::string_view bytes;
-    std::size_t end;                  // the first Ctrl+Z, or the size
+    std::size_t end;                    // the first Ctrl+Z, or the size
     std::vector<std::size_t> lineFeeds; // positions of every LF, ascending
 
-    explicit ScannedFile(std::string_view file)
-        : bytes(file)
-        , end(std::min(file.size(), file.find(kEndOfFileMark)))
+    explicit ScannedFile(std::string_view file) : bytes(file), end(std::min(file.size(), file.find(kEndOfFileMark)))
     {
         for (std::size_t i = file.find('\n'); i != std::string_view::npos; i = file.find('\n', i + 1))
             lineFeeds.push_back(i);
@@ -75,8 +73,9 @@ struct ScannedFile {
 
     std::uint64_t LineNumberAt(std::size_t offset) const
     {
-        return 1 + static_cast<std::uint64_t>(std::lower_bound(lineFeeds.begin(), lineFeeds.end(), offset)
-                                              - lineFeeds.begin());
+        return 1
+               + static_cast<std::uint64_t>(std::lower_bound(lineFeeds.begin(), lineFeeds.end(), offset)
+                                            - lineFeeds.begin());
     }
 };
 

@@ -13,8 +13,8 @@ public:
 
     void SkipBlanks()
     {
-        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\r'
-                                      || text_[at_] == '\n'))
+        while (at_ < text_.size()
+               && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\r' || text_[at_] == '\n'))
             ++at_;
     }
 

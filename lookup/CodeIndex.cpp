@@ -37,8 +37,8 @@ void ReadAliases(const std::string& path, std::uint32_t header, const PrefixSet&
         for (bool more = reader.Next(line); more; more = reader.NextWithHash(line)) {
             AliasDefine alias;
             if (ParseAliasLine(line.Text, line.Length, prefixes, alias))
-                found.push_back({std::string(alias.Name), std::string(alias.Target), alias.FromWin32, header,
-                                 line.Number});
+                found.push_back(
+                    {std::string(alias.Name), std::string(alias.Target), alias.FromWin32, header, line.Number});
         }
     }
     CloseHandle(file);
@@ -165,8 +165,8 @@ void CodeIndex::AddAliases(const CodeTable& rows, const PrefixSet& prefixes, std
             const std::string& name = names_.emplace_back(it->Name);
             known.emplace(name, value);
             definitions_.push_back(Definition{name, headers_[it->Header], it->Line, value,
-                                              FamilyOfLoadedCode(headers_[it->Header], it->Name, value),
-                                              it->Target, it->FromWin32});
+                                              FamilyOfLoadedCode(headers_[it->Header], it->Name, value), it->Target,
+                                              it->FromWin32});
             places.push_back({it->Header, it->Line});
             it = pending.erase(it);
             progress = true;

@@ -18,8 +18,14 @@ unsigned Bit(DWORD value, unsigned bit)
 HResultParts HResultPartsOf(DWORD value)
 {
     const DWORD facility = (value >> 16) & 0x7FFu;
-    return HResultParts{Bit(value, 31), Bit(value, 30), Bit(value, 29),  Bit(value, 28),
-                        Bit(value, 27), facility,       HResultFacilityName(facility), value & Low16};
+    return HResultParts{Bit(value, 31),
+                        Bit(value, 30),
+                        Bit(value, 29),
+                        Bit(value, 28),
+                        Bit(value, 27),
+                        facility,
+                        HResultFacilityName(facility),
+                        value & Low16};
 }
 
 NtStatusParts NtStatusPartsOf(DWORD value)

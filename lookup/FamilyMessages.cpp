@@ -51,7 +51,8 @@ std::string NtStatusMessage(DWORD status, const TextSource& read)
     const std::string text = read(MessageModule::System, *win32);
     if (text.empty())
         return {};
-    return text + "(the text of " + Win32Name(*win32) + ", " + std::to_string(*win32) + ", which the system maps it to)";
+    return text + "(the text of " + Win32Name(*win32) + ", " + std::to_string(*win32)
+           + ", which the system maps it to)";
 }
 
 std::string MessageOf(DWORD code, CodeFamily family, const TextSource& read)

@@ -22,7 +22,8 @@ TermReport LogCodeReports::Make(const LogCode& code, std::string_view token) con
 {
     if (code.Form == LogCodeForm::Name)
         return ReportTerm(index, token, options, messageOf, messageIn);
-    TermReport report{std::string(token), LookupTerm{LookupTerm::Kind::Value, code.Value, {}, std::nullopt}, {}, {}, {}};
+    TermReport report{
+        std::string(token), LookupTerm{LookupTerm::Kind::Value, code.Value, {}, std::nullopt}, {}, {}, {}};
     ValueReport value = ReportValue(index, code.Value, options.Families, messageOf);
     if (code.Form == LogCodeForm::BareHexadecimal)
         value.ReadAs = TermBase::Hexadecimal;

@@ -41,10 +41,18 @@ bool IsDigit(char c)
 bool IsGapByte(char c)
 {
     switch (c) {
-    case ' ': case '\t': case ':': case '=': case '#': case '(': case ')': case '[': case ']': case '"': case '\'':
-        return true;
-    default:
-        return false;
+    case ' ':
+    case '\t':
+    case ':':
+    case '=':
+    case '#':
+    case '(':
+    case ')':
+    case '[':
+    case ']':
+    case '"':
+    case '\'': return true;
+    default: return false;
     }
 }
 
@@ -53,10 +61,14 @@ bool IsGapByte(char c)
 bool IsJoiner(char c)
 {
     switch (c) {
-    case '.': case ':': case '-': case '/': case '\\': case ',': case '+':
-        return true;
-    default:
-        return false;
+    case '.':
+    case ':':
+    case '-':
+    case '/':
+    case '\\':
+    case ',':
+    case '+': return true;
+    default: return false;
     }
 }
 
@@ -123,26 +135,24 @@ bool OneOf(std::string_view word, std::initializer_list<std::string_view> words)
 // The word before a number says it is something other than a code.
 bool SaysOtherThanCode(std::string_view word)
 {
-    return OneOf(word, {"offset",  "address", "addr",    "at",      "base",    "pid",      "tid",       "id",
-                        "ip",      "eip",     "rip",     "esp",     "rsp",     "ebp",      "rbp",       "sp",
-                        "pc",      "ptr",     "pointer", "handle",  "hwnd",    "hmodule",  "hinstance", "size",
-                        "length",  "len",     "bytes",   "stamp",   "timestamp", "time",   "tick",      "ticks",
-                        "thread",  "process", "version", "ver",     "checksum", "crc",     "hash",      "flags",
-                        "flag",    "mask",    "attributes", "access", "options", "mode",   "tag",       "key",
-                        "va",      "rva",     "page",    "sector",  "lba",     "cookie",   "context",   "port",
-                        "index",   "count",   "line",    "build",   "session", "parameter", "parameters", "param",
-                        "arg",     "location", "subcode",
+    return OneOf(word, {"offset", "address", "addr", "at", "base", "pid", "tid", "id", "ip", "eip", "rip", "esp", "rsp",
+                        "ebp", "rbp", "sp", "pc", "ptr", "pointer", "handle", "hwnd", "hmodule", "hinstance", "size",
+                        "length", "len", "bytes", "stamp", "timestamp", "time", "tick", "ticks", "thread", "process",
+                        "version", "ver", "checksum", "crc", "hash", "flags", "flag", "mask", "attributes", "access",
+                        "options", "mode", "tag", "key", "va", "rva", "page", "sector", "lba", "cookie", "context",
+                        "port", "index", "count", "line", "build", "session", "parameter", "parameters", "param", "arg",
+                        "location", "subcode",
                         // registers, as a crash dump lists them
-                        "eax", "ebx", "ecx", "edx", "esi", "edi", "efl", "rax", "rbx", "rcx", "rdx", "rsi", "rdi",
-                        "r8", "r9", "r10", "r11", "r12", "r13", "r14", "r15"});
+                        "eax", "ebx", "ecx", "edx", "esi", "edi", "efl", "rax", "rbx", "rcx", "rdx", "rsi", "rdi", "r8",
+                        "r9", "r10", "r11", "r12", "r13", "r14", "r15"});
 }
 
 // The word after a number says it counts something: "0x10000 bytes".
 bool IsUnit(std::string_view word)
 {
-    return OneOf(word, {"b",  "bytes", "byte",  "kb",   "mb",    "gb",    "kib",   "mib",   "gib",
-                        "ms", "s",     "sec",   "secs", "seconds", "us",  "ns",    "items", "records",
-                        "rows", "lines", "files", "times", "entries", "pages"});
+    return OneOf(word, {"b",     "bytes",   "byte", "kb",    "mb",    "gb",      "kib",     "mib",
+                        "gib",   "ms",      "s",    "sec",   "secs",  "seconds", "us",      "ns",
+                        "items", "records", "rows", "lines", "files", "times",   "entries", "pages"});
 }
 
 bool IntroducesCode(std::string_view line, const LowerWord& word)
@@ -160,9 +170,9 @@ bool IntroducesCode(std::string_view line, const LowerWord& word)
         if (word.size > ending.size() && word.View().ends_with(ending))
             return true;
     }
-    if (!OneOf(word.View(), {"error", "err", "errcode", "errorcode", "error_code", "code", "hr", "hres", "hresult",
-                             "scode", "lasterror", "getlasterror", "win32", "ntstatus", "status", "exitcode",
-                             "exit_code", "rc", "returning", "returned"}))
+    if (!OneOf(word.View(), {"error",  "err",      "errcode",   "errorcode", "error_code",   "code",    "hr",
+                             "hres",   "hresult",  "scode",     "lasterror", "getlasterror", "win32",   "ntstatus",
+                             "status", "exitcode", "exit_code", "rc",        "returning",    "returned"}))
         return false;
     const LowerWord before = WordBefore(line, word.start);
     if (OneOf(before.View(), {"http", "https"}))
@@ -184,10 +194,10 @@ bool StartsHex(std::string_view line, std::size_t at)
 // -2147024885/0x8007000b); and a number may stand before one.
 bool Joined(std::string_view line, std::size_t start, std::size_t end, bool prefixed = false)
 {
-    const bool before = start >= 2 && IsJoiner(line[start - 1]) && IsWordByte(line[start - 2]) &&
-        !(prefixed && (line[start - 1] == ':' || line[start - 1] == '/'));
-    const bool after = end + 1 < line.size() && IsJoiner(line[end]) && IsWordByte(line[end + 1]) &&
-        !(line[end] == '/' && StartsHex(line, end + 1));
+    const bool before = start >= 2 && IsJoiner(line[start - 1]) && IsWordByte(line[start - 2])
+                        && !(prefixed && (line[start - 1] == ':' || line[start - 1] == '/'));
+    const bool after = end + 1 < line.size() && IsJoiner(line[end]) && IsWordByte(line[end + 1])
+                       && !(line[end] == '/' && StartsHex(line, end + 1));
     return before || after;
 }
 
@@ -215,8 +225,8 @@ bool AllDigits(std::string_view digits)
 // WSAEACCES): most words of a log are neither, and are not looked up.
 bool MayBeName(std::string_view word)
 {
-    return word.find('_') != std::string_view::npos ||
-        std::none_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    return word.find('_') != std::string_view::npos
+           || std::none_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 // An undefined failure code still tells its facility (0x8007052E is
@@ -260,8 +270,8 @@ public:
 private:
     bool Counts(std::size_t start, std::size_t end, bool prefixed = false) const
     {
-        return !Joined(line, start, end, prefixed) && !SaysOtherThanCode(WordBefore(line, start).View()) &&
-            !IsUnit(WordAfter(line, end).View());
+        return !Joined(line, start, end, prefixed) && !SaysOtherThanCode(WordBefore(line, start).View())
+               && !IsUnit(WordAfter(line, end).View());
     }
 
     // "WSAECONNREFUSED (10061)": a defined name before the number, which
@@ -278,8 +288,9 @@ private:
     {
         std::string_view digits = line.substr(start + 2, end - start - 2);
         // A C suffix: U, L, UL, LL, ULL in either case.
-        for (int i = 0; i < 3 && !digits.empty() && (digits.back() == 'u' || digits.back() == 'U' ||
-                                                     digits.back() == 'l' || digits.back() == 'L');
+        for (int i = 0;
+             i < 3 && !digits.empty()
+             && (digits.back() == 'u' || digits.back() == 'U' || digits.back() == 'l' || digits.back() == 'L');
              ++i)
             digits.remove_suffix(1);
         if (digits.empty() || digits.size() > MaxHexDigits || !AllHex(digits) || !Counts(start, end, true))
@@ -300,8 +311,8 @@ private:
         const std::string_view digits = line.substr(start, end - start);
         // A sign stands after a blank or an opening, never inside a date
         // (2023-11-05) or after another sign.
-        const bool negative = start > 0 && line[start - 1] == '-' &&
-            (start == 1 || (!IsWordByte(line[start - 2]) && !IsJoiner(line[start - 2])));
+        const bool negative = start > 0 && line[start - 1] == '-'
+                              && (start == 1 || (!IsWordByte(line[start - 2]) && !IsJoiner(line[start - 2])));
         const std::size_t tokenStart = negative ? start - 1 : start;
         if (digits.size() > MaxDecimalDigits || Joined(line, tokenStart, end) || IsUnit(WordAfter(line, end).View()))
             return;

@@ -31,8 +31,8 @@ TermReport ReportInUserLanguage(const CodeIndex& index, std::string_view term, c
             report.Values.push_back(ReportValue(index, report.Read.Value, options.Families, messageOf));
         return report;
     }
-    report.Matches = Admitted(options.Substring ? index.NamesContaining(report.Read.Name) : index.Named(report.Read.Name),
-                              options.Families);
+    report.Matches = Admitted(
+        options.Substring ? index.NamesContaining(report.Read.Name) : index.Named(report.Read.Name), options.Families);
     std::unordered_map<DWORD, std::size_t> group;
     for (const Definition* match : report.Matches) {
         const auto [place, added] = group.try_emplace(match->Value, report.Values.size());

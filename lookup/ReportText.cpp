@@ -283,7 +283,8 @@ std::string AnnotationLine(const TermReport& report)
             continue;
         }
         for (const LanguageMessages& texts : v.Languages)
-            line.append("  ").append(texts.Tag).append(": ").append(texts.Message.empty() ? "(none)" : OneLine(texts.Message));
+            line.append("  ").append(texts.Tag).append(": ").append(texts.Message.empty() ? "(none)"
+                                                                                          : OneLine(texts.Message));
     }
     return line + '\n';
 }
@@ -293,8 +294,8 @@ void PrintTextMatches(std::ostream& out, const std::vector<TextMatch>& matches, 
 {
     for (const TextMatch& match : matches) {
         const Definition& d = *match.Found;
-        out << d.Name << "  " << HexText(d.Value) << "  " << FamilyName(d.Family) << "  " << d.Header << ':'
-            << d.Line << '\n';
+        out << d.Name << "  " << HexText(d.Value) << "  " << FamilyName(d.Family) << "  " << d.Header << ':' << d.Line
+            << '\n';
         if (options.Languages.empty()) {
             const std::string message = messageOf ? messageOf(d.Value, d.Family) : std::string();
             out << "    " << (message.empty() ? "(no message)" : OneLine(message)) << '\n';
@@ -308,8 +309,8 @@ void PrintTextMatches(std::ostream& out, const std::vector<TextMatch>& matches, 
 
 void PrintScanRows(std::ostream& out, const CodeTable& rows)
 {
-    static constexpr int kFields[] = {-1, ciCode, ciFacility, ciSeverity, ciN, ciHeader, ciLine, ciLineOffset,
-                                      ciLineLength};
+    static constexpr int kFields[] = {-1,       ciCode, ciFacility,   ciSeverity,  ciN,
+                                      ciHeader, ciLine, ciLineOffset, ciLineLength};
     FieldDigits digits;
     for (std::size_t i = 0; i < rows.Count(); ++i) {
         for (std::size_t f = 0; f < std::size(kFields); ++f) {

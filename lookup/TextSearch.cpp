@@ -86,8 +86,8 @@ private:
 } // namespace
 
 std::vector<TextMatch> FindCodesByText(const CodeIndex& index, std::string_view words,
-                                       std::span<const std::uint16_t> languages,
-                                       std::span<const CodeFamily> families, const LanguageMessageLookup& messageIn)
+                                       std::span<const std::uint16_t> languages, std::span<const CodeFamily> families,
+                                       const LanguageMessageLookup& messageIn)
 {
     const std::vector<std::string> wanted = Words(words);
     std::vector<TextMatch> matches;

@@ -21,5 +21,5 @@ struct TextMatch {
 // code the system maps it to, which is the text it is shown with. In
 // header and line order; nothing for words that are all blanks.
 std::vector<TextMatch> FindCodesByText(const CodeIndex& index, std::string_view words,
-                                       std::span<const std::uint16_t> languages,
-                                       std::span<const CodeFamily> families, const LanguageMessageLookup& messageIn);
+                                       std::span<const std::uint16_t> languages, std::span<const CodeFamily> families,
+                                       const LanguageMessageLookup& messageIn);

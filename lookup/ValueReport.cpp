@@ -82,8 +82,9 @@ ValueReport ReportValue(const CodeIndex& index, DWORD value, std::span<const Cod
     report.Win32Code = Win32CodeOfHResult(value);
     report.NtStatusCode = NtStatusOfHResult(value);
     report.HResultForm = HResultOfWin32Code(value);
-    const std::optional<DWORD> counterpart =
-        report.Win32Code ? report.Win32Code : report.NtStatusCode ? report.NtStatusCode : report.HResultForm;
+    const std::optional<DWORD> counterpart = report.Win32Code      ? report.Win32Code
+                                             : report.NtStatusCode ? report.NtStatusCode
+                                                                   : report.HResultForm;
     if (counterpart)
         report.CounterpartDefinitions = Admitted(index.WithValue(*counterpart), families);
 

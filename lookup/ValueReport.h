@@ -21,8 +21,8 @@ using LanguageMessageLookup = std::function<std::string(DWORD code, CodeFamily f
 
 // A language the messages are asked for in (--lang), as the user named it.
 struct MessageLanguage {
-    std::string Tag;          // "de"
-    std::uint16_t Id = 0;     // the Windows language identifier
+    std::string Tag;      // "de"
+    std::uint16_t Id = 0; // the Windows language identifier
 };
 
 // A value's messages in one language: the message, and beside Meanings the

@@ -33,8 +33,8 @@ std::string Comparison(const std::string& mnemonic, std::string_view expression)
 
 } // namespace
 
-std::vector<std::string> MakeSwitch(const std::vector<std::string>& mnemonics,
-                                    std::string_view expression, bool brackets)
+std::vector<std::string> MakeSwitch(const std::vector<std::string>& mnemonics, std::string_view expression,
+                                    bool brackets)
 {
     std::vector<std::string> lines;
     lines.reserve(brackets ? 4 * mnemonics.size() + 7 : mnemonics.size() + 4);
@@ -47,8 +47,8 @@ std::vector<std::string> MakeSwitch(const std::vector<std::string>& mnemonics,
     return lines;
 }
 
-std::vector<std::string> MakeIfElseIf(const std::vector<std::string>& mnemonics,
-                                      std::string_view expression, bool brackets)
+std::vector<std::string> MakeIfElseIf(const std::vector<std::string>& mnemonics, std::string_view expression,
+                                      bool brackets)
 {
     std::vector<std::string> lines;
     if (mnemonics.empty())

@@ -28,8 +28,8 @@ CopyResult DeliverToClipboard(const std::string& text, bool replace, Clipboard& 
 
 } // namespace
 
-CopyResult CopyRow(const CodeEntry* selectedRow, const TSettings::tagCopyOptions& options,
-                   Clipboard& clipboard, OutputPane& pane)
+CopyResult CopyRow(const CodeEntry* selectedRow, const TSettings::tagCopyOptions& options, Clipboard& clipboard,
+                   OutputPane& pane)
 {
     if (!HasCopyColumns(options))
         return CopyResult::SettingsNotDefined;
@@ -46,14 +46,11 @@ CopyResult CopyRow(const CodeEntry* selectedRow, const TSettings::tagCopyOptions
 std::optional<UserMessage> MessageFor(CopyResult result)
 {
     switch (result) {
-    case CopyResult::SettingsNotDefined:
-        return CopySettingsNotDefinedMessage;
-    case CopyResult::OutputPaneFull:
-        return OutputPaneFullMessage;
+    case CopyResult::SettingsNotDefined: return CopySettingsNotDefinedMessage;
+    case CopyResult::OutputPaneFull: return OutputPaneFullMessage;
     case CopyResult::Copied:
     case CopyResult::NoSelectedRow:
-    case CopyResult::ClipboardUnreadable:
-        break;
+    case CopyResult::ClipboardUnreadable: break;
     }
     return std::nullopt;
 }

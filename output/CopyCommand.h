@@ -25,8 +25,8 @@ enum class CopyResult {
 };
 
 // selectedRow is null when the code list has no selected row.
-CopyResult CopyRow(const CodeEntry* selectedRow, const TSettings::tagCopyOptions& options,
-                   Clipboard& clipboard, OutputPane& pane);
+CopyResult CopyRow(const CodeEntry* selectedRow, const TSettings::tagCopyOptions& options, Clipboard& clipboard,
+                   OutputPane& pane);
 
 // The message box the window shows for a result, if any.
 std::optional<UserMessage> MessageFor(CopyResult result);

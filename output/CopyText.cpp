@@ -2,8 +2,8 @@
 
 bool HasCopyColumns(const TSettings::tagCopyOptions& options)
 {
-    return options.CopyMnemonic || options.CopyCode || options.CopyFacility ||
-           options.CopySeverity || options.CopyHeaderFile || options.CopyLineNumber;
+    return options.CopyMnemonic || options.CopyCode || options.CopyFacility || options.CopySeverity
+           || options.CopyHeaderFile || options.CopyLineNumber;
 }
 
 std::string FormatCopyText(const CodeEntry& row, const TSettings::tagCopyOptions& options)

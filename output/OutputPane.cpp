@@ -6,8 +6,8 @@ constexpr std::string_view LineBreak = "\r\n";
 
 bool EndsWithLineBreak(const std::string& text)
 {
-    return text.size() >= LineBreak.size() &&
-           std::string_view(text).substr(text.size() - LineBreak.size()) == LineBreak;
+    return text.size() >= LineBreak.size()
+           && std::string_view(text).substr(text.size() - LineBreak.size()) == LineBreak;
 }
 
 } // namespace

@@ -7,8 +7,6 @@ struct UserMessage {
     const char* Caption;
 };
 
-inline constexpr UserMessage CopySettingsNotDefinedMessage{"Copy settings are not defined",
-                                                           "Check copy settings"};
-inline constexpr UserMessage OutputPaneFullMessage{"Cannot add more lines to the output window",
-                                                   nullptr};
+inline constexpr UserMessage CopySettingsNotDefinedMessage{"Copy settings are not defined", "Check copy settings"};
+inline constexpr UserMessage OutputPaneFullMessage{"Cannot add more lines to the output window", nullptr};
 inline constexpr UserMessage ExpressionRequiredMessage{"Please, input expression", nullptr};

@@ -30,8 +30,7 @@ std::size_t LargestRequest()
 void NoteRequest(std::size_t bytes)
 {
     std::size_t seen = largest;
-    while (bytes > seen && !largest.compare_exchange_weak(seen, bytes)) {
-    }
+    while (bytes > seen && !largest.compare_exchange_weak(seen, bytes)) {}
 }
 
 bool ShouldFail()

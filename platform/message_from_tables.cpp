@@ -77,9 +77,8 @@ DWORD FormatMessageFromTables(const MessageTableSet& tables, DWORD flags, DWORD 
     const MessageTable* table = TableForLanguage(tables, languageId, userLanguage);
     if (table == nullptr)
         return Fail(ERROR_RESOURCE_LANG_NOT_FOUND);
-    const std::u16string* message = UserLanguage(languageId)
-        ? FindUserMessage(tables, userLanguage, *table, messageId)
-        : FindWithWin32Fallback(*table, messageId);
+    const std::u16string* message = UserLanguage(languageId) ? FindUserMessage(tables, userLanguage, *table, messageId)
+                                                             : FindWithWin32Fallback(*table, messageId);
     if (message == nullptr)
         return Fail(ERROR_MR_MID_NOT_FOUND);
 

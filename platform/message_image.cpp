@@ -46,8 +46,7 @@ MessageImage::MessageImage(MessageImage&& other) noexcept
 {
 }
 
-std::optional<std::u16string> MessageImage::Find(std::uint16_t userLanguage, std::uint32_t id,
-                                                 HResultFolding folding)
+std::optional<std::u16string> MessageImage::Find(std::uint16_t userLanguage, std::uint32_t id, HResultFolding folding)
 {
     std::size_t chosen = 0;
     for (const std::uint16_t wanted : LanguageFallbacks(userLanguage)) {

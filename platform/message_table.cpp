@@ -34,8 +34,7 @@ std::u16string DecodeAnsi(ByteView text)
 
 // Visits each entry of the resource in block order as visit(id, flags, text);
 // false when the data is damaged (see Parse).
-template <class Visit>
-bool WalkEntries(ByteView resource, const Visit& visit)
+template <class Visit> bool WalkEntries(ByteView resource, const Visit& visit)
 {
     const auto blockCount = resource.U32(0);
     if (!blockCount || !resource.Contains(4, std::uint64_t(*blockCount) * kBlockSize))

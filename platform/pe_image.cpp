@@ -65,8 +65,8 @@ std::optional<PeImage> PeImage::Parse(ByteView file)
     image.sections_.reserve(*sectionCount);
     for (std::uint32_t i = 0; i < *sectionCount; ++i) {
         const std::uint64_t header = table + std::uint64_t(i) * kSectionHeaderSize;
-        image.sections_.push_back(Section{*file.U32(header + 12), *file.U32(header + 8), *file.U32(header + 16),
-                                          *file.U32(header + 20)});
+        image.sections_.push_back(
+            Section{*file.U32(header + 12), *file.U32(header + 8), *file.U32(header + 16), *file.U32(header + 20)});
     }
     return image;
 }

@@ -44,8 +44,8 @@ std::optional<std::uint32_t> Subdirectory(ByteView resources, std::uint32_t offs
     const auto entries = ReadDirectory(resources, offset);
     if (!entries)
         return std::nullopt;
-    const auto match = std::find_if(entries->begin(), entries->end(),
-                                    [id](const DirectoryEntry& e) { return e.name == id; });
+    const auto match =
+        std::find_if(entries->begin(), entries->end(), [id](const DirectoryEntry& e) { return e.name == id; });
     if (match == entries->end())
         return 0u;
     if ((match->target & kHighBit) == 0)

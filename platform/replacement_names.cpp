@@ -36,7 +36,7 @@ bool IsDecimal(std::string_view text)
 std::string ReplacementFileName(std::uint32_t process)
 {
     return std::string(ReplacementNamePrefix) + std::to_string(process) + "-" + RandomLettersOnce()
-        + std::string(ReplacementNameSuffix);
+           + std::string(ReplacementNameSuffix);
 }
 
 std::uint32_t ReplacementFileOwner(std::string_view name)
@@ -63,8 +63,8 @@ HANDLE CreateReplacementFileIn(std::string_view folder, std::uint32_t process, s
 {
     for (int attempt = 0; attempt < CreateTries; ++attempt) {
         temporaryName = std::string(folder) + ReplacementFileName(process);
-        const HANDLE file = CreateFileA(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file =
+            CreateFileA(temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
             return file;
     }

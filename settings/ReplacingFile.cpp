@@ -53,7 +53,8 @@ bool ReplacingFile::Commit()
     const HANDLE closing = file;
     file = INVALID_HANDLE_VALUE;
     if (!CloseHandle(closing) || !KeepTarget()
-        || !MoveFileExA(temporaryName.c_str(), targetName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        || !MoveFileExA(temporaryName.c_str(), targetName.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD code = GetLastError();
         DeleteFileA(temporaryName.c_str());
         if (!keptName.empty())

@@ -114,7 +114,7 @@ bool ReadSettings(HANDLE file, LoadedSettings& loaded)
         return false;
     }
     return ReadWhole(file, &loaded.general, sizeof loaded.general) && ReadList(file, loaded.headers)
-        && ReadList(file, loaded.prefixes) && ReadWhole(file, &loaded.copy, sizeof loaded.copy);
+           && ReadList(file, loaded.prefixes) && ReadWhole(file, &loaded.copy, sizeof loaded.copy);
 }
 
 // List and flags stay in step even when the copy runs out of memory: a
@@ -137,8 +137,8 @@ bool TakeList(TStringsStorage& list, BYTE*& flags, LoadedList& loaded)
 
 bool Load(TSettings& settings, LPCSTR fileName)
 {
-    const HANDLE file = CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     LoadedSettings loaded;
@@ -171,9 +171,9 @@ bool Save(TSettings& settings, LPCSTR fileName, const std::string& keepSuffix)
     ReplacingFile out(fileName);
     out.KeepReplacedFile(keepSuffix);
     return out.Open() && out.Write(FIXED_HEADER.data(), static_cast<DWORD>(FIXED_HEADER.size()))
-        && out.Write(&general, sizeof general) && WriteList(out, errors.Headers, errors.HeaderSelected)
-        && WriteList(out, errors.Prefixes, errors.PrefixSelected)
-        && out.Write(&settings.CopyOptions, sizeof settings.CopyOptions) && out.Commit();
+           && out.Write(&general, sizeof general) && WriteList(out, errors.Headers, errors.HeaderSelected)
+           && WriteList(out, errors.Prefixes, errors.PrefixSelected)
+           && out.Write(&settings.CopyOptions, sizeof settings.CopyOptions) && out.Commit();
 }
 
 } // namespace SettingsFile

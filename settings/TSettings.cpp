@@ -12,11 +12,10 @@ namespace {
 constexpr LPCSTR DEFAULT_HEADER = "winerror.h";
 
 constexpr LPCSTR DEFAULT_PREFIXES[] = {
-    "ERROR_", "RPC_", "E_", "CO_", "OLE_", "DV_", "DRAGDROP_", "CLASS_", "MARSHAL_",
-    "DATA_", "VIEW_", "REGDB_", "CAT_", "CS_", "CACHE_", "OLEOBJ_", "CLIENTSITE_",
-    "INPLACE_", "ENUM_", "CONVERT10_", "CLIPBRD_", "MK_", "MEM_", "DISP_", "STG_",
-    "TYPE_", "NTE_", "CRYPT_", "CERTSRV_", "TRUST_", "DIGSIG_", "PERSIST_", "CERT_",
-    "SPAPI_",
+    "ERROR_", "RPC_",       "E_",       "CO_",     "OLE_",     "DV_",    "DRAGDROP_", "CLASS_",      "MARSHAL_",
+    "DATA_",  "VIEW_",      "REGDB_",   "CAT_",    "CS_",      "CACHE_", "OLEOBJ_",   "CLIENTSITE_", "INPLACE_",
+    "ENUM_",  "CONVERT10_", "CLIPBRD_", "MK_",     "MEM_",     "DISP_",  "STG_",      "TYPE_",       "NTE_",
+    "CRYPT_", "CERTSRV_",   "TRUST_",   "DIGSIG_", "PERSIST_", "CERT_",  "SPAPI_",
 };
 static_assert(sizeof DEFAULT_PREFIXES / sizeof DEFAULT_PREFIXES[0] == 34);
 
@@ -46,9 +45,8 @@ bool AddWithFlag(TStringsStorage& list, BYTE*& flags, LPCSTR name, bool allowDup
         return false;
 
     const SIZE_T grown = static_cast<SIZE_T>(count) + 1;
-    BYTE* larger = flags == nullptr
-        ? static_cast<BYTE*>(LocalAlloc(LPTR, grown))
-        : static_cast<BYTE*>(LocalReAlloc(flags, grown, LMEM_MOVEABLE | LMEM_ZEROINIT));
+    BYTE* larger = flags == nullptr ? static_cast<BYTE*>(LocalAlloc(LPTR, grown))
+                                    : static_cast<BYTE*>(LocalReAlloc(flags, grown, LMEM_MOVEABLE | LMEM_ZEROINIT));
     if (larger == nullptr) {
         list.Delete(count);
         return false;
@@ -75,8 +73,7 @@ void RemoveWithFlag(TStringsStorage& list, BYTE*& flags, LONG index)
 
 } // namespace
 
-TSettings::TSettings(LPCSTR fileName)
-    : GeneralOptions{}, CopyOptions{}
+TSettings::TSettings(LPCSTR fileName) : GeneralOptions{}, CopyOptions{}
 {
     ErrorsOptions.AddPrefix = [this](LPCSTR name, bool allowDuplicate) { return DoAddPrefix(name, allowDuplicate); };
     ErrorsOptions.RemovePrefix = [this](LONG index) { DoRemovePrefix(index); };

@@ -12,9 +12,9 @@ class TSettings {
 public:
     struct tagErrorsOptions {
         TStringsStorage Headers;
-        BYTE* HeaderSelected = nullptr;   // one byte per header, none when empty
+        BYTE* HeaderSelected = nullptr; // one byte per header, none when empty
         TStringsStorage Prefixes;
-        BYTE* PrefixSelected = nullptr;   // one byte per prefix, none when empty
+        BYTE* PrefixSelected = nullptr; // one byte per prefix, none when empty
         // Bound to the owning TSettings; the settings dialog maintains the
         // lists only through these.
         std::function<bool(LPCSTR name, bool allowDuplicate)> AddPrefix;

@@ -16,7 +16,9 @@ constexpr SIZE_T kLongest = 0xFFFFFFFEu;
 
 } // namespace
 
-TMyString::TMyString() : error(0), length(0), data(nullptr) {}
+TMyString::TMyString() : error(0), length(0), data(nullptr)
+{
+}
 
 TMyString::TMyString(LPCSTR text) : TMyString()
 {
@@ -224,9 +226,9 @@ void TMyString::FromSystemMessage(LONG code)
     const DWORD messageId = code == -1 ? GetLastError() : static_cast<DWORD>(code);
     Release();
     LPSTR message = nullptr;
-    const DWORD characters = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr,
-                                            messageId, LANG_USER_DEFAULT, reinterpret_cast<LPSTR>(&message), 0,
-                                            nullptr);
+    const DWORD characters =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr, messageId,
+                       LANG_USER_DEFAULT, reinterpret_cast<LPSTR>(&message), 0, nullptr);
     if (characters == 0 || message == nullptr) {
         error = static_cast<LONG>(GetLastError());
         LocalFree(message);

@@ -10,7 +10,7 @@
 class TMyString {
 public:
     TMyString();
-    TMyString(LPCSTR text);                 // absent or empty gives empty
+    TMyString(LPCSTR text);                    // absent or empty gives empty
     explicit TMyString(std::string_view text); // the window side's strings, already 8-bit
     explicit TMyString(char ch);
     TMyString(const TMyString& other);

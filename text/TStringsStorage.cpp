@@ -36,7 +36,9 @@ int Sign(int value)
 
 } // namespace
 
-TStringsStorage::TStringsStorage() : items(nullptr), count(0), sortedAscending(1), sortedDescending(1) {}
+TStringsStorage::TStringsStorage() : items(nullptr), count(0), sortedAscending(1), sortedDescending(1)
+{
+}
 
 TStringsStorage::~TStringsStorage()
 {
@@ -58,8 +60,8 @@ DWORD TStringsStorage::ResizeItems(LONG entries)
 {
     const SIZE_T bytes = sizeof(Item) * static_cast<SIZE_T>(entries);
     // A growing array must be allowed to move; new entries start zeroed.
-    void* resized = items == nullptr ? LocalAlloc(LPTR, bytes)
-                                     : LocalReAlloc(items, bytes, LMEM_MOVEABLE | LMEM_ZEROINIT);
+    void* resized =
+        items == nullptr ? LocalAlloc(LPTR, bytes) : LocalReAlloc(items, bytes, LMEM_MOVEABLE | LMEM_ZEROINIT);
     if (resized == nullptr)
         return GetLastError();
     items = static_cast<Item*>(resized);
@@ -132,9 +134,9 @@ LONG TStringsStorage::Find(LPCSTR text) const
     if (count == 0 || text == nullptr || *text == '\0')
         return -1;
     if (count >= 10 && (sortedAscending != 0 || sortedDescending != 0)) {
-        const auto* hit = static_cast<const Item*>(std::bsearch(text, items, static_cast<SIZE_T>(count), sizeof(Item),
-                                                                sortedAscending != 0 ? CompareAscending
-                                                                                     : CompareDescending));
+        const auto* hit =
+            static_cast<const Item*>(std::bsearch(text, items, static_cast<SIZE_T>(count), sizeof(Item),
+                                                  sortedAscending != 0 ? CompareAscending : CompareDescending));
         return hit == nullptr ? -1 : static_cast<LONG>(hit->index);
     }
     for (LONG i = 0; i < count; ++i) {

@@ -13,10 +13,10 @@ public:
     // One entry of the item table; the same four 32-bit fields are stored in
     // the block form (the text pointer's place is unused there).
     struct Item {
-        char* text;   // size bytes: the characters and a zero byte
-        LONG length;  // characters, never 0
-        LONG size;    // length + 1
-        DWORD index;  // the item's position in the list
+        char* text;  // size bytes: the characters and a zero byte
+        LONG length; // characters, never 0
+        LONG size;   // length + 1
+        DWORD index; // the item's position in the list
     };
 
     using CompareFunction = int (*)(LPCSTR, LPCSTR);

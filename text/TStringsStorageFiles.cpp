@@ -55,8 +55,8 @@ DWORD TStringsStorage::LoadFromTextFile(LPCSTR fileName)
     // The file layer opens regular files only and never waits, so asking it
     // first keeps fopen away from a FIFO, which would wait for a writer, and
     // from a device such as /dev/zero, whose NUL lines never end.
-    const HANDLE probe = CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE probe =
+        CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (probe == INVALID_HANDLE_VALUE)
         return GetLastError();
     CloseHandle(probe);

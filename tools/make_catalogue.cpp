@@ -108,13 +108,14 @@ int main(int argc, char** argv)
         // Where several names share a number (FACILITY_SSPI and
         // FACILITY_SECURITY are both 9), the first in the header names it.
         if (const std::optional<FacilityKind> kind = FacilityKindOfDefine(headers[d.Header], d.Macro.Name, *value))
-            facilities[static_cast<std::size_t>(*kind)].emplace(*value, d.Macro.Name.substr(std::string_view("FACILITY_").size()));
+            facilities[static_cast<std::size_t>(*kind)].emplace(
+                *value, d.Macro.Name.substr(std::string_view("FACILITY_").size()));
         const std::optional<CodeFamily> family =
             CodeFamilyOfDefine(headers[d.Header], d.Macro.Name, d.Macro.Definition.Body, *value);
         if (!family || !seen.emplace(d.Macro.Name, d.Header, *value).second)
             continue;
-        codes.push_back({static_cast<std::uint32_t>(names.size()), *value, d.Line,
-                         static_cast<std::uint8_t>(d.Header), *family});
+        codes.push_back(
+            {static_cast<std::uint32_t>(names.size()), *value, d.Line, static_cast<std::uint8_t>(d.Header), *family});
         names += d.Macro.Name;
         names += '\0';
     }

@@ -101,9 +101,7 @@ bool ApplicationHint::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* control = static_cast<QWidget*>(watched);
     switch (event->type()) {
-    case QEvent::Enter:
-        SetHint(LongHint(EffectiveHint(control)));
-        break;
+    case QEvent::Enter: SetHint(LongHint(EffectiveHint(control))); break;
     case QEvent::Leave:
         // Leaving a control puts the mouse over its parent, unless the
         // control is a window and the mouse left the program's windows.
@@ -113,10 +111,8 @@ bool ApplicationHint::eventFilter(QObject* watched, QEvent* event)
         // Sent while a menu item is highlighted; menu items have no hints.
         SetHint(LongHint(static_cast<QStatusTipEvent*>(event)->tip()));
         break;
-    case QEvent::ToolTip:
-        return ShowPopup(control, event);
-    default:
-        break;
+    case QEvent::ToolTip: return ShowPopup(control, event);
+    default: break;
     }
     return false;
 }

@@ -19,7 +19,8 @@ QFont DesignedWindowFont()
 QFont DesignedSmallFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(13);
     font.setStyleStrategy(QFont::PreferNoShaping);

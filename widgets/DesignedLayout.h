@@ -5,16 +5,14 @@
 #include <QFont>
 #include <QString>
 
-template <class Control>
-Control* Named(Control* control, const char* name)
+template <class Control> Control* Named(Control* control, const char* name)
 {
     control->setObjectName(QString::fromLatin1(name));
     return control;
 }
 
 // A control named and put where the window's design puts it.
-template <class Control>
-Control* Place(Control* control, const char* name, int left, int top, int width, int height)
+template <class Control> Control* Place(Control* control, const char* name, int left, int top, int width, int height)
 {
     Named(control, name)->setGeometry(left, top, width, height);
     return control;

@@ -49,8 +49,8 @@ QIcon ToolPicture(const char* name)
 
 QIcon TrayImage(int index)
 {
-    static constexpr std::array<const char*, TrayImageCounter::ImageCount> names = {
-        "tray_e", "tray_s", "tray_i", "tray_w", "tray_e"};
+    static constexpr std::array<const char*, TrayImageCounter::ImageCount> names = {"tray_e", "tray_s", "tray_i",
+                                                                                    "tray_w", "tray_e"};
     LoadPictures();
     if (index < 0 || index >= static_cast<int>(names.size()))
         return {};

@@ -12,7 +12,9 @@ void PanelDragSource::Attach(QWidget* panel)
     panel->installEventFilter(new PanelDragSource(panel));
 }
 
-PanelDragSource::PanelDragSource(QWidget* draggedPanel) : QObject(draggedPanel), panel(draggedPanel) {}
+PanelDragSource::PanelDragSource(QWidget* draggedPanel) : QObject(draggedPanel), panel(draggedPanel)
+{
+}
 
 bool PanelDragSource::eventFilter(QObject* watched, QEvent* event)
 {
@@ -81,7 +83,6 @@ bool FrameDropTarget::eventFilter(QObject* watched, QEvent* event)
         }
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
-TSaveDialog::TSaveDialog(QWidget* ownerWindow) : QObject(ownerWindow), owner(ownerWindow) {}
+TSaveDialog::TSaveDialog(QWidget* ownerWindow) : QObject(ownerWindow), owner(ownerWindow)
+{
+}
 
 bool TSaveDialog::Execute()
 {

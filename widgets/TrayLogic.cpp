@@ -10,7 +10,7 @@ TrayReaction ReactToTrayMouse(bool mainWindowVisible, TrayMouse event)
 {
     if (mainWindowVisible) {
         return event == TrayMouse::LeftUp || event == TrayMouse::RightUp ? TrayReaction::BringToFront
-                                                                          : TrayReaction::Nothing;
+                                                                         : TrayReaction::Nothing;
     }
     switch (event) {
     case TrayMouse::LeftDown: return TrayReaction::ShowWindows;

@@ -46,8 +46,7 @@ TrayImageCounter& RunTrayImages();
 class TrayIconState {
 public:
     // The tip is cut to the 63 characters the shell keeps.
-    TrayIconState(TrayShell& shell, TrayImageCounter& images, std::string tip,
-                  std::function<void(TrayMouse)> onMouse);
+    TrayIconState(TrayShell& shell, TrayImageCounter& images, std::string tip, std::function<void(TrayMouse)> onMouse);
     TrayIconState(const TrayIconState&) = delete;
     TrayIconState& operator=(const TrayIconState&) = delete;
 

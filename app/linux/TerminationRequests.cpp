@@ -36,8 +36,7 @@ public:
         connect(notifier, &QSocketNotifier::activated, this, [this, onRequest = std::move(onRequest)] {
             // Signals that came together are one request.
             unsigned char bytes[16];
-            while (::read(ends_[1], bytes, sizeof bytes) > 0) {
-            }
+            while (::read(ends_[1], bytes, sizeof bytes) > 0) {}
             onRequest();
         });
         signalWriteEnd = ends_[0];

@@ -81,9 +81,9 @@ bool OwnedBy(Display* display, Window window, pid_t pid)
     unsigned long after = 0;
     unsigned char* data = nullptr;
     bool owned = false;
-    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
-                           &data) == Success &&
-        data != nullptr) {
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after, &data)
+            == Success
+        && data != nullptr) {
         owned = format == 32 && items == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid;
     }
     if (data != nullptr)

@@ -70,8 +70,7 @@ Generated LargeHeader()
 
 // Each header is written once; the benchmark library calls a benchmark
 // several times over.
-template <Generated (*Generate)()>
-void ViewDeclaration(benchmark::State& state)
+template <Generated (*Generate)()> void ViewDeclaration(benchmark::State& state)
 {
     static const Generated header = Generate();
     CodeEntry row;

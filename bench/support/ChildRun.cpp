@@ -58,7 +58,7 @@ ChildRun RunChild(const std::vector<std::string>& args, bool countOutput, const 
     run.WallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
     run.CpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
-    run.Ok = WIFEXITED(status)
-        && std::find(okStatuses.begin(), okStatuses.end(), WEXITSTATUS(status)) != okStatuses.end();
+    run.Ok =
+        WIFEXITED(status) && std::find(okStatuses.begin(), okStatuses.end(), WEXITSTATUS(status)) != okStatuses.end();
     return run;
 }

@@ -16,7 +16,7 @@ struct Workload {
     std::string Name;
     std::vector<std::string> Headers; // paths, in a fixed order
     std::vector<std::string> Prefixes;
-    std::uint64_t Bytes = 0;          // the headers' sizes together
+    std::uint64_t Bytes = 0; // the headers' sizes together
     // Empty when the workload can be measured; else why not.
     std::string Missing;
 };

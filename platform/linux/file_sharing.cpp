@@ -20,9 +20,9 @@ bool Conflict(const OpenFile& held, DWORD access, DWORD shareMode)
 {
     const auto needs = [](DWORD a, DWORD right) { return (a & right) != 0; };
     return (needs(access, GENERIC_READ) && !needs(held.shareMode, FILE_SHARE_READ))
-        || (needs(access, GENERIC_WRITE) && !needs(held.shareMode, FILE_SHARE_WRITE))
-        || (needs(held.access, GENERIC_READ) && !needs(shareMode, FILE_SHARE_READ))
-        || (needs(held.access, GENERIC_WRITE) && !needs(shareMode, FILE_SHARE_WRITE));
+           || (needs(access, GENERIC_WRITE) && !needs(held.shareMode, FILE_SHARE_WRITE))
+           || (needs(held.access, GENERIC_READ) && !needs(shareMode, FILE_SHARE_READ))
+           || (needs(held.access, GENERIC_WRITE) && !needs(shareMode, FILE_SHARE_WRITE));
 }
 
 } // namespace

@@ -132,9 +132,7 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID
     // Emptied only once the sharing allows the open.
     bool truncate = false;
     switch (creationDisposition) {
-    case CREATE_NEW:
-        fd = OpenRegular(fileName, access | O_CREAT | O_EXCL);
-        break;
+    case CREATE_NEW: fd = OpenRegular(fileName, access | O_CREAT | O_EXCL); break;
     case CREATE_ALWAYS:
     case OPEN_ALWAYS:
         fd = OpenRegular(fileName, access | O_CREAT | O_EXCL);
@@ -144,16 +142,12 @@ HANDLE CreateFileA(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID
             truncate = creationDisposition == CREATE_ALWAYS;
         }
         break;
-    case OPEN_EXISTING:
-        fd = OpenRegular(fileName, access);
-        break;
+    case OPEN_EXISTING: fd = OpenRegular(fileName, access); break;
     case TRUNCATE_EXISTING:
         fd = OpenRegular(fileName, access);
         truncate = true;
         break;
-    default:
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return INVALID_HANDLE_VALUE;
+    default: SetLastError(ERROR_INVALID_PARAMETER); return INVALID_HANDLE_VALUE;
     }
     if (fd < 0) {
         FailForPath(fileName);
@@ -257,9 +251,7 @@ DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD moveM
     case FILE_BEGIN: whence = SEEK_SET; break;
     case FILE_CURRENT: whence = SEEK_CUR; break;
     case FILE_END: whence = SEEK_END; break;
-    default:
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return INVALID_SET_FILE_POINTER;
+    default: SetLastError(ERROR_INVALID_PARAMETER); return INVALID_SET_FILE_POINTER;
     }
     // Without a high part the distance is a signed 32-bit value.
     std::int64_t offset = distance;

@@ -12,9 +12,9 @@ std::optional<MappedFile> MappedFile::Open(const std::string& path, std::uint64_
         return std::nullopt;
     struct stat info {};
     const bool usable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0
-        && static_cast<std::uint64_t>(info.st_size) <= limit;
-    void* address = usable ? ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0)
-                           : MAP_FAILED;
+                        && static_cast<std::uint64_t>(info.st_size) <= limit;
+    void* address =
+        usable ? ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0) : MAP_FAILED;
     ::close(fd);
     if (address == MAP_FAILED)
         return std::nullopt;

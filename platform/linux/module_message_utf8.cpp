@@ -37,8 +37,7 @@ struct ModuleImage {
 
 // Each module is read on its first lookup; a function-local static is
 // initialised exactly once even when several threads arrive together.
-template <MessageModule Module>
-MessageImage* ImageOf()
+template <MessageModule Module> MessageImage* ImageOf()
 {
     static ModuleImage module(Module);
     return module.image ? &*module.image : nullptr;
@@ -47,12 +46,9 @@ MessageImage* ImageOf()
 MessageImage* ImageOf(MessageModule module)
 {
     switch (module) {
-    case MessageModule::System:
-        return ImageOf<MessageModule::System>();
-    case MessageModule::WinInet:
-        return ImageOf<MessageModule::WinInet>();
-    case MessageModule::MediaFoundation:
-        return ImageOf<MessageModule::MediaFoundation>();
+    case MessageModule::System: return ImageOf<MessageModule::System>();
+    case MessageModule::WinInet: return ImageOf<MessageModule::WinInet>();
+    case MessageModule::MediaFoundation: return ImageOf<MessageModule::MediaFoundation>();
     case MessageModule::NtDll:
         // Wine's ntdll carries no message table, so its file is not read;
         // an NTSTATUS borrows the text of the Win32 code it maps to.

@@ -13,8 +13,8 @@ namespace {
 std::string FormatMessageUtf8(DWORD source, HMODULE module, DWORD id, DWORD language = 0)
 {
     LPWSTR text = nullptr;
-    const DWORD length = FormatMessageW(source | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                                        module, id, language, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    const DWORD length = FormatMessageW(source | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, module,
+                                        id, language, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
     if (length == 0 || text == nullptr)
         return {};
     std::string utf8;
@@ -29,8 +29,7 @@ std::string FormatMessageUtf8(DWORD source, HMODULE module, DWORD id, DWORD lang
 
 // Loaded as data on its first lookup and kept for the whole run: nothing of
 // the module runs, and its table is found once. Null when it is missing.
-template <MessageModule Module>
-HMODULE LoadedModule()
+template <MessageModule Module> HMODULE LoadedModule()
 {
     static const HMODULE module = [] {
         const std::string name = MessageModuleDll(Module);
@@ -43,14 +42,10 @@ HMODULE LoadedModule()
 HMODULE LoadedModule(MessageModule module)
 {
     switch (module) {
-    case MessageModule::System:
-        break;
-    case MessageModule::WinInet:
-        return LoadedModule<MessageModule::WinInet>();
-    case MessageModule::MediaFoundation:
-        return LoadedModule<MessageModule::MediaFoundation>();
-    case MessageModule::NtDll:
-        return LoadedModule<MessageModule::NtDll>();
+    case MessageModule::System: break;
+    case MessageModule::WinInet: return LoadedModule<MessageModule::WinInet>();
+    case MessageModule::MediaFoundation: return LoadedModule<MessageModule::MediaFoundation>();
+    case MessageModule::NtDll: return LoadedModule<MessageModule::NtDll>();
     }
     return nullptr;
 }

@@ -62,7 +62,7 @@ void RemoveStaleReplacementFiles(LPCSTR fileName)
     // a chain of operator+ and its -Wrestrict would fail a release build.
     std::string pattern = folder;
     pattern.append(ReplacementNamePrefix).append("*").append(ReplacementNameSuffix);
-    WIN32_FIND_DATAA entry {};
+    WIN32_FIND_DATAA entry{};
     const HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
         return;

@@ -11,7 +11,7 @@ bool IsAbsolute(const char* path)
     if (path == nullptr)
         return false;
     const bool drive = ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) && path[1] == ':'
-        && (path[2] == '\\' || path[2] == '/');
+                       && (path[2] == '\\' || path[2] == '/');
     const bool share = (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/');
     return drive || share;
 }

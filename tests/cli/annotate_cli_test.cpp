@@ -31,7 +31,8 @@ protected:
         std::ostringstream out;
         std::ostringstream err;
         LookupRun run;
-        run.Status = RunLookup(args, LookupPlaces{folder.File("vantrel.dat"), input}, StandInMessage, out, err, StandInIn);
+        run.Status =
+            RunLookup(args, LookupPlaces{folder.File("vantrel.dat"), input}, StandInMessage, out, err, StandInIn);
         run.Out = out.str();
         run.Err = err.str();
         return run;
@@ -58,22 +59,26 @@ TEST_F(Annotate, KeepsTheTextAndPutsEachCodeUnderItsLine)
     WriteBytes(folder.File("a.log"), log);
     const LookupRun run = Run({"--annotate", folder.File("a.log")});
     ASSERT_EQ(run.Status, kLookupFound) << run.Err;
-    EXPECT_EQ(WithoutAnnotations(run.Out), "start\r\nfailed: error 5, hr=0x80070005\r\nno code 2023-11-05\nlast E_ACCESSDENIED\n");
+    EXPECT_EQ(WithoutAnnotations(run.Out),
+              "start\r\nfailed: error 5, hr=0x80070005\r\nno code 2023-11-05\nlast E_ACCESSDENIED\n");
     EXPECT_NE(run.Out.find("hr=0x80070005\r\n    >> 5  ERROR_ACCESS_DENIED  (Win32)  Access denied.\n"
                            "    >> 0x80070005  E_ACCESSDENIED"),
               std::string::npos)
         << run.Out;
 
     WriteBytes(folder.File("none.log"), "no code\nat all");
-    EXPECT_EQ(Run({"--annotate", folder.File("none.log")}).Out, "no code\nat all") << "nothing added, not even a line end";
+    EXPECT_EQ(Run({"--annotate", folder.File("none.log")}).Out, "no code\nat all")
+        << "nothing added, not even a line end";
 }
 
 TEST_F(Annotate, NamesAFileThatCannotBeReadAndReadsTheOthers)
 {
     WriteBytes(folder.File("a.log"), "error 5\n");
-    const LookupRun run = Run({"--annotate", "--json", folder.File("missing.log"), folder.File("a.log"), folder.File(".")});
+    const LookupRun run =
+        Run({"--annotate", "--json", folder.File("missing.log"), folder.File("a.log"), folder.File(".")});
     EXPECT_EQ(run.Status, kLookupFailed);
-    EXPECT_NE(run.Err.find("\"" + folder.File("missing.log") + "\": No such file or directory"), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find("\"" + folder.File("missing.log") + "\": No such file or directory"), std::string::npos)
+        << run.Err;
     EXPECT_NE(run.Err.find("\"" + folder.File(".") + "\": Is a directory"), std::string::npos) << run.Err;
     std::istringstream lines(run.Out);
     std::vector<nlohmann::json> objects;
@@ -111,7 +116,8 @@ TEST_F(Annotate, TextFindsCodesByNameOrMessageAndNtStatusByItsWin32Text)
     const nlohmann::json document = run.Json();
     for (const auto& match : document["matches"])
         names.insert(match["name"].get<std::string>());
-    for (const char* name : {"ERROR_ACCESS_DENIED", "E_ACCESSDENIED", "STATUS_ACCESS_DENIED", "STATUS_INVALID_LOCK_SEQUENCE"})
+    for (const char* name :
+         {"ERROR_ACCESS_DENIED", "E_ACCESSDENIED", "STATUS_ACCESS_DENIED", "STATUS_INVALID_LOCK_SEQUENCE"})
         EXPECT_EQ(names.count(name), 1u) << name;
     EXPECT_EQ(Run({"--text", "no code says this"}).Status, kLookupNotFound);
 }

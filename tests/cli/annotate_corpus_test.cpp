@@ -54,7 +54,8 @@ TEST(AnnotateCorpus, FindsTheMarkedCodesAndLittleElse)
         const std::string text = Unmarked(name, {std::istreambuf_iterator<char>(in), {}}, expected);
         WriteBytes(folder.File(name), text.c_str());
 
-        const LookupRun run = RunWith({"--annotate", "--json", folder.File(name)}, LookupPlaces{folder.File("vantrel.dat")});
+        const LookupRun run =
+            RunWith({"--annotate", "--json", folder.File(name)}, LookupPlaces{folder.File("vantrel.dat")});
         ASSERT_EQ(run.Status, kLookupFound) << run.Err;
         std::istringstream lines(run.Out);
         for (std::string line; std::getline(lines, line);) {
@@ -67,13 +68,13 @@ TEST(AnnotateCorpus, FindsTheMarkedCodesAndLittleElse)
         if (expected.count(place) != 0)
             ++right;
         else
-            std::cout << "not a code: " << std::get<0>(place) << ':' << std::get<1>(place) << ':'
-                          << std::get<2>(place) << ' ' << std::get<3>(place) << '\n';
+            std::cout << "not a code: " << std::get<0>(place) << ':' << std::get<1>(place) << ':' << std::get<2>(place)
+                      << ' ' << std::get<3>(place) << '\n';
     }
     for (const Place& place : expected) {
         if (found.count(place) == 0)
-            std::cout << "missed: " << std::get<0>(place) << ':' << std::get<1>(place) << ':'
-                          << std::get<2>(place) << ' ' << std::get<3>(place) << '\n';
+            std::cout << "missed: " << std::get<0>(place) << ':' << std::get<1>(place) << ':' << std::get<2>(place)
+                      << ' ' << std::get<3>(place) << '\n';
     }
     const double precision = found.empty() ? 0 : double(right) / double(found.size());
     const double recall = expected.empty() ? 0 : double(right) / double(expected.size());

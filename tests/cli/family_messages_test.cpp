@@ -17,8 +17,8 @@ TEST(FamilyMessages, EveryCodeUsersMeetHasItsNamesAndText)
     ASSERT_TRUE(folder.Made());
     const struct {
         const char* Term;
-        const char* Name;    // among the value's definitions or its counterpart's
-        const char* InText;  // in the report's message, where a table holds one
+        const char* Name;   // among the value's definitions or its counterpart's
+        const char* InText; // in the report's message, where a table holds one
     } cases[] = {
         {"0xC0000005", "STATUS_ACCESS_VIOLATION", "ERROR_NOACCESS"},
         {"0x80072EE7", "ERROR_INTERNET_NAME_NOT_RESOLVED", "server name"},

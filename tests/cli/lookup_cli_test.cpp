@@ -122,9 +122,8 @@ TEST_F(Lookup, NamesCompareWithoutCaseAndSubstringsFindEveryName)
     EXPECT_EQ(Names(exact["definitions"]), (std::vector<std::string>{"ERROR_ACCESS_DENIED", "ERROR_ACCESS_DENIED"}));
     EXPECT_EQ(Run({"ACCESS"}).Status, kLookupNotFound) << "a part of a name needs --substring";
     const nlohmann::json part = Run({"--json", "--substring", "access"}).Json()["terms"][0];
-    EXPECT_EQ(Names(part["definitions"]),
-              (std::vector<std::string>{"ERROR_ACCESS_DENIED", "E_ACCESSDENIED", "STATUS_ACCESS_VIOLATION",
-                                        "ERROR_ACCESS_DENIED"}));
+    EXPECT_EQ(Names(part["definitions"]), (std::vector<std::string>{"ERROR_ACCESS_DENIED", "E_ACCESSDENIED",
+                                                                    "STATUS_ACCESS_VIOLATION", "ERROR_ACCESS_DENIED"}));
 }
 
 TEST_F(Lookup, ExitStatuses)
@@ -239,11 +238,11 @@ TEST_F(Lookup, UnreadableHeaderFailsNamingItAndTheReasonButTheOthersLoad)
 
 TEST_F(Lookup, JsonIsOneValidDocumentInEveryMode)
 {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--json", "5", "E_\xC9T\xC9", "NO_SUCH_NAME"},
-             {"--json", "--scan"},
-             {"--json", "--message", "14"},
-             {"--json", "--substring", "E_"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--json", "5", "E_\xC9T\xC9", "NO_SUCH_NAME"},
+                                               {"--json", "--scan"},
+                                               {"--json", "--message", "14"},
+                                               {"--json", "--substring", "E_"}}) {
         const LookupRun run = Run(args);
         nlohmann::json document;
         ASSERT_NO_THROW(document = run.Json()) << run.Out;
@@ -259,8 +258,7 @@ TEST_F(Lookup, PlainOutputKeepsTheScanToStdout)
 {
     const LookupRun scan = Run({"--scan"});
     EXPECT_EQ(scan.Err, "");
-    EXPECT_EQ(scan.Out.substr(0, scan.Out.find('\n')),
-              "ERROR_ACCESS_DENIED\t5\tNULL\t0\t1\t" + codes + "\t2\t15\t31");
+    EXPECT_EQ(scan.Out.substr(0, scan.Out.find('\n')), "ERROR_ACCESS_DENIED\t5\tNULL\t0\t1\t" + codes + "\t2\t15\t31");
     EXPECT_EQ(Run({"--message", "14"}).Out, "Out of memory.\nTry again.\n");
 }
 

@@ -54,7 +54,8 @@ TEST_F(LookupSettings, SelectedHeadersAddToTheCatalogue)
 
 TEST_F(LookupSettings, WithoutSettingsTheCatalogueAnswersAlone)
 {
-    const LookupRun run = RunWith({"0x80070005", "STATUS_ACCESS_VIOLATION", "ERROR_INTERNET_NAME_NOT_RESOLVED"}, places);
+    const LookupRun run =
+        RunWith({"0x80070005", "STATUS_ACCESS_VIOLATION", "ERROR_INTERNET_NAME_NOT_RESOLVED"}, places);
     EXPECT_EQ(run.Status, kLookupFound) << run.Err;
     EXPECT_EQ(run.Err, "") << "nothing to say about a missing settings file";
     EXPECT_FALSE(std::filesystem::exists(places.SettingsFile)) << "never written";

@@ -13,8 +13,9 @@
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: settings_writer <file> [ShowAtStart=N] [UseTray=N] [FlatButtons=N] [EscapeAction=N] "
-                             "[Header=<path>]\n");
+        std::fprintf(stderr,
+                     "usage: settings_writer <file> [ShowAtStart=N] [UseTray=N] [FlatButtons=N] [EscapeAction=N] "
+                     "[Header=<path>]\n");
         return 2;
     }
     TSettings settings(nullptr);

@@ -19,9 +19,8 @@ private slots:
         QLabel* label = nullptr;
         const bool seen = WithModalWindow(
             [] {
-                Seam<AboutBoxService>::Get().Show(nullptr, "Vantrel",
-                                                      "Windows error codes at hand\r\nWritten by the Vantrel developers",
-                                                      QIcon());
+                Seam<AboutBoxService>::Get().Show(
+                    nullptr, "Vantrel", "Windows error codes at hand\r\nWritten by the Vantrel developers", QIcon());
             },
             [&](QWidget* box) {
                 for (QLabel* candidate : box->findChildren<QLabel*>()) {

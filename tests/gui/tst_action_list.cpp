@@ -294,8 +294,8 @@ private slots:
         OutputFixture fixture;
         CodeEntry allBits = FullRow("ERROR_ALL_BITS", "1", "winerror.h", "1", "0");
         allBits.SubItems[ciSeverity] = "1";
-        TfrmMain& main = fixture.CreateWithCodes({FullRow("ERROR_FILE_NOT_FOUND", "2", "winerror.h", "2", "9"),
-                                                  allBits});
+        TfrmMain& main =
+            fixture.CreateWithCodes({FullRow("ERROR_FILE_NOT_FOUND", "2", "winerror.h", "2", "9"), allBits});
         fixture.ClickRow(*main.ListView1, 0);
         SetLastError(ERROR_FILE_NOT_FOUND);
         fixture.ClickRow(*main.ListView1, 1);

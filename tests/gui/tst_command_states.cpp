@@ -45,11 +45,14 @@ private slots:
             {"last-error pane with text", {LastError, false}, Enabled({SaveMenu, PrintMenu})},
             {"text, but another control focused", {Other, false}, {}},
             {"codes without a selection", {Other, true, 3, false}, Enabled({Find, FindNext})},
-            {"a selected code", {Other, true, 3, true},
+            {"a selected code",
+             {Other, true, 3, true},
              Enabled({Find, FindNext, Copy, CopyToActionList, ViewCodeDeclaration})},
-            {"listed actions without a selection", {Other, true, 0, false, 2, false},
+            {"listed actions without a selection",
+             {Other, true, 0, false, 2, false},
              Enabled({ActionMake, ActionListClear})},
-            {"a selected action, no codes", {Other, true, 0, false, 2, true},
+            {"a selected action, no codes",
+             {Other, true, 0, false, 2, true},
              Enabled({ActionMake, ActionListClear, ActionListDelete})},
         };
         for (const StateCase& c : cases)

@@ -83,7 +83,8 @@ private slots:
         fixture.CopyOptions().ReplaceOutput = 1;
         fixture.ClickRow(*main.ListView1, 0);
         main.pmnuCCopy->trigger();
-        const std::string first = "ERROR_FILE_NOT_FOUND Code : 2 Facility : NULL Severity : 0 FileName : winerror.h Line : 123";
+        const std::string first =
+            "ERROR_FILE_NOT_FOUND Code : 2 Facility : NULL Severity : 0 FileName : winerror.h Line : 123";
         QCOMPARE(fixture.PaneText(), first);
 
         fixture.SetColumns(false, true, false, false, false, false);

@@ -86,8 +86,8 @@ private slots:
         const QRect cell = main.lvAction->visualRect(main.Actions->index(0, 0));
         // A widget's double click in QtTest is the second click only.
         QTest::mouseClick(main.lvAction->viewport(), Qt::LeftButton, {}, cell.center());
-        const Seen seen = ViewDeclaration(
-            [&] { QTest::mouseDClick(main.lvAction->viewport(), Qt::LeftButton, {}, cell.center()); });
+        const Seen seen =
+            ViewDeclaration([&] { QTest::mouseDClick(main.lvAction->viewport(), Qt::LeftButton, {}, cell.center()); });
         QCOMPARE(seen.mnemonic, QStringLiteral("ERROR_FIRST"));
         QCOMPARE(seen.line, QStringLiteral("Line : 3"));
         QCOMPARE(seen.caretBlock, 2);

@@ -208,8 +208,9 @@ private slots:
 
     void eightBitTextBeforeAndOnTheLine()
     {
-        TestHeader header("// caf\xE9 \x80 \x81 \xFF\r\n// \xAB\xBB\r\n"
-                          "#define ERROR_MARKED 5L // \x93quoted\x94 \xA7\r\n// end\r\n");
+        TestHeader header(
+            "// caf\xE9 \x80 \x81 \xFF\r\n// \xAB\xBB\r\n"
+            "#define ERROR_MARKED 5L // \x93quoted\x94 \xA7\r\n// end\r\n");
         VerifyMarked(header, 3);
         QPointer<TfrmDeclaration> viewer = ShowViewer(header.Row("ERROR_MARKED", 3));
         QVERIFY(viewer != nullptr);

@@ -73,9 +73,10 @@ private slots:
             ModalDialogDriver driver([&](QWidget& dialog) {
                 TfrmActionSelect& make = MakeDialog(dialog);
                 defaults = dialog.windowTitle() == QStringLiteral("Make...") && make.rbSwitch->isChecked()
-                    && make.stxtExpresion->text() == QStringLiteral("Expression (Optional) :")
-                    && make.txtExpression->text().isEmpty() && make.txtExpression->hasFocus()
-                    && !make.chkBrackets->isChecked() && !make.chkClipboard->isChecked() && make.Button1->isDefault();
+                           && make.stxtExpresion->text() == QStringLiteral("Expression (Optional) :")
+                           && make.txtExpression->text().isEmpty() && make.txtExpression->hasFocus()
+                           && !make.chkBrackets->isChecked() && !make.chkClipboard->isChecked()
+                           && make.Button1->isDefault();
                 make.rbElseIf->click();
                 make.chkBrackets->setChecked(true);
                 make.txtExpression->setText(QStringLiteral("dwError"));
@@ -188,9 +189,10 @@ private slots:
             make.chkBrackets->setChecked(true);
             make.chkClipboard->setChecked(true);
         });
-        const std::string expected = "if(ERROR_A == hr)\r\n {\r\n   \r\n }\r\n"
-                                     "else if(ERROR_B == hr)\r\n {\r\n   \r\n }\r\n"
-                                     "else\r\n {\r\n   // unexpected ???\r\n }";
+        const std::string expected =
+            "if(ERROR_A == hr)\r\n {\r\n   \r\n }\r\n"
+            "else if(ERROR_B == hr)\r\n {\r\n   \r\n }\r\n"
+            "else\r\n {\r\n   // unexpected ???\r\n }";
         QCOMPARE(fixture.PaneText(), expected);
         QCOMPARE(fixture.clipboard.puts, std::vector<std::string>{expected});
     }

@@ -83,8 +83,8 @@ private slots:
         MainWindowFixture fixture;
         fixture.Options().BottomHints = 0;
         TfrmMain& main = fixture.CreateShown();
-        for (QWidget* control : {static_cast<QWidget*>(main.cmdLoad), main.ListView1->viewport(),
-                                 static_cast<QWidget*>(main.Memo1)})
+        for (QWidget* control :
+             {static_cast<QWidget*>(main.cmdLoad), main.ListView1->viewport(), static_cast<QWidget*>(main.Memo1)})
             MouseEnters(control);
         QCOMPARE(main.StatusBar1->PanelText(0), QString());
         QVERIFY(!ApplicationHint::Instance().HandlerOwnedBy(&main));

@@ -21,8 +21,8 @@ namespace {
 
 QString Shown(LONG code)
 {
-    return QString::fromStdString(Ansi1252ToUtf8(SystemMessageText(code))).replace(QStringLiteral("\r\n"),
-                                                                                   QStringLiteral("\n"));
+    return QString::fromStdString(Ansi1252ToUtf8(SystemMessageText(code)))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 void TypeAndCall(TfrmMain& main, const QString& text)
@@ -142,8 +142,7 @@ private:
     // The events a drag from source delivers to Panel1, the nearest control
     // that takes drops, with point in Panel1's coordinates. Qt sends the
     // moves and the drop to the control that accepted the drag's entry.
-    template <class DragEvent>
-    bool Send(const QObject& source, QPoint point)
+    template <class DragEvent> bool Send(const QObject& source, QPoint point)
     {
         std::unique_ptr<QMimeData> data(DragSourceData(source));
         DragEvent event(point, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);

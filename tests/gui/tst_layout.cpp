@@ -78,8 +78,7 @@ private slots:
         row.SubItems[ciLine] = "120";
         main.Codes->SetRows({row});
         QCOMPARE(main.Codes->data(main.Codes->index(0, 0), Qt::DisplayRole).toString(), QStringLiteral("E_FAIL"));
-        QCOMPARE(main.Codes->data(main.Codes->index(0, 1), Qt::DisplayRole).toString(),
-                 QStringLiteral("2147500037"));
+        QCOMPARE(main.Codes->data(main.Codes->index(0, 1), Qt::DisplayRole).toString(), QStringLiteral("2147500037"));
         QCOMPARE(main.Codes->data(main.Codes->index(0, 6), Qt::DisplayRole).toString(), QStringLiteral("120"));
         QVERIFY(!main.Codes->data(main.Codes->index(0, 0), Qt::DecorationRole).value<QIcon>().isNull());
         QVERIFY(!(main.Codes->flags(main.Codes->index(0, 0)) & Qt::ItemIsEditable));

@@ -15,7 +15,8 @@
 
 namespace {
 
-const char* const TwoCodes = "// codes\r\n#define ERROR_SUCCESS 0L\r\n#define E_UNEXPECTED _HRESULT_TYPEDEF_(0x8000FFFFL)\r\n";
+const char* const TwoCodes =
+    "// codes\r\n#define ERROR_SUCCESS 0L\r\n#define E_UNEXPECTED _HRESULT_TYPEDEF_(0x8000FFFFL)\r\n";
 const char* const ThreeCodes = "#define ERROR_A 1\r\n#define ERROR_B 2\r\n#define ERROR_C 3\r\n";
 
 // Records, for each box, whether the hourglass was showing over it.
@@ -95,8 +96,8 @@ private slots:
         fixture.SetPrefixes({{"ERROR_", true}, {"E_", true}});
         main.cmdLoadClick();
         QCOMPARE(fixture.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(fixture.boxes.shown[0].text, "Header file not found : \"" + missing + "\". Check settings (F7)\n" +
-                                                  SystemReason(ERROR_FILE_NOT_FOUND));
+        QCOMPARE(fixture.boxes.shown[0].text, "Header file not found : \"" + missing + "\". Check settings (F7)\n"
+                                                  + SystemReason(ERROR_FILE_NOT_FOUND));
         QCOMPARE(fixture.boxes.shown[0].caption, std::string(DefaultMessageBoxCaption));
         QCOMPARE(fixture.boxes.shown[0].flags, MB_ICONEXCLAMATION);
         QCOMPARE(Panel(main, 2), QStringLiteral("1"));
@@ -113,8 +114,8 @@ private slots:
         fixture.SetPrefixes({{"ERROR_", true}});
         main.cmdLoadClick();
         QCOMPARE(fixture.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(fixture.boxes.shown[0].text, "Header file not found : \"" + folder.path().toStdString() +
-                                                  "\". Check settings (F7)\n" + SystemReason(ERROR_ACCESS_DENIED));
+        QCOMPARE(fixture.boxes.shown[0].text, "Header file not found : \"" + folder.path().toStdString()
+                                                  + "\". Check settings (F7)\n" + SystemReason(ERROR_ACCESS_DENIED));
         QCOMPARE(Panel(main, 2), QStringLiteral("0"));
     }
 
@@ -128,10 +129,10 @@ private slots:
         fixture.SetPrefixes({{"ERROR_", true}});
         main.cmdLoadClick();
         QCOMPARE(fixture.boxes.shown.size(), std::size_t{2});
-        QCOMPARE(fixture.boxes.shown[0].text, "Unable to load header file : \"" + binary + "\"\n" +
-                                                  SystemReason(ERROR_INVALID_DATA));
-        QCOMPARE(fixture.boxes.shown[1].text, "Unable to load header file : \"" + empty + "\"\n" +
-                                                  SystemReason(ERROR_INVALID_DATA));
+        QCOMPARE(fixture.boxes.shown[0].text,
+                 "Unable to load header file : \"" + binary + "\"\n" + SystemReason(ERROR_INVALID_DATA));
+        QCOMPARE(fixture.boxes.shown[1].text,
+                 "Unable to load header file : \"" + empty + "\"\n" + SystemReason(ERROR_INVALID_DATA));
         QCOMPARE(fixture.boxes.shown[1].caption, std::string(DefaultMessageBoxCaption));
         QCOMPARE(Panel(main, 2), QStringLiteral("1"));
         QCOMPARE(Panel(main, 4), QStringLiteral("3"));
@@ -152,8 +153,8 @@ private slots:
         const QStringList numbers{"1", "2", "3", "1", "2"};
         for (int row = 0; row < 5; ++row)
             QCOMPARE(main.Codes->index(row, 4).data().toString(), numbers[row]);
-        QCOMPARE(main.Codes->index(3, 5).data().toString(), QString::fromStdString(
-            folder.filePath(QStringLiteral("second.h")).toStdString()));
+        QCOMPARE(main.Codes->index(3, 5).data().toString(),
+                 QString::fromStdString(folder.filePath(QStringLiteral("second.h")).toStdString()));
         QCOMPARE(main.Codes->index(4, 0).data().toString(), QStringLiteral("E_UNEXPECTED"));
         QCOMPARE(main.Codes->Row(4).ImageIndex, 2);
         QCOMPARE(main.Codes->index(0, 6).data().toString(), QStringLiteral("1"));

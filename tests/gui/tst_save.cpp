@@ -19,8 +19,7 @@ namespace {
 
 const QString MemoTitle = QStringLiteral("Save GetLastError() result as...");
 const QString OutputTitle = QStringLiteral("Save text from output window as...");
-const QString Filter =
-    QStringLiteral("Text files (*.txt)|*.txt|C/C++ files (*.c;*.cpp)|*.c;*.cpp|All files (*.*)|*.*");
+const QString Filter = QStringLiteral("Text files (*.txt)|*.txt|C/C++ files (*.c;*.cpp)|*.c;*.cpp|All files (*.*)|*.*");
 
 QByteArray ReadAll(const QString& fileName)
 {

@@ -20,7 +20,7 @@ namespace {
 
 QList<TSpeedButton*> DialogButtons(TfrmSettings& dialog)
 {
-    return {dialog.cmdAddHeader, dialog.cmdDeleteHeader, dialog.cmdAddPrefix, dialog.cmdEditPrefix,
+    return {dialog.cmdAddHeader,    dialog.cmdDeleteHeader, dialog.cmdAddPrefix,    dialog.cmdEditPrefix,
             dialog.cmdDeletePrefix, dialog.cmdPrefixSelAll, dialog.cmdPrefixSelNone};
 }
 
@@ -282,7 +282,8 @@ private slots:
                 shown.append(dialog.StatusBar1->PanelText(0));
             }
         }));
-        QCOMPARE(shown, QStringList({"Double click to view full path", "Prefixes for errors", "Browse for header file"}));
+        QCOMPARE(shown,
+                 QStringList({"Double click to view full path", "Prefixes for errors", "Browse for header file"}));
         QVERIFY(ApplicationHint::Instance().HandlerOwnedBy(&fixture.Main()));
         MouseEnters(fixture.Main().cmdLoad);
         QCOMPARE(fixture.Main().StatusBar1->PanelText(0), QStringLiteral("Load/Reload codes"));

@@ -52,12 +52,10 @@ private slots:
         dialog.cmdAddHeaderClick();
 
         QCOMPARE(fixture.files.filters.size(), std::size_t(1));
-        QCOMPARE(fixture.files.filters[0],
-                 QStringLiteral("C/C++ Header Files (*.h, *hpp)|*.h;*hpp|H File (*.h)|*.h|"
-                                "HPP File  (*.hpp)|*.hpp|All files (*.*)|*.*"));
+        QCOMPARE(fixture.files.filters[0], QStringLiteral("C/C++ Header Files (*.h, *hpp)|*.h;*hpp|H File (*.h)|*.h|"
+                                                          "HPP File  (*.hpp)|*.hpp|All files (*.*)|*.*"));
         QCOMPARE(ItemTexts(*dialog.lbHeaders), QStringList({"winerror.h", "winerror.h", "ntstatus.h"}));
-        QCOMPARE(HeaderPaths(),
-                 QStringList({"winerror.h", "/usr/include/x/winerror.h", "/opt/sdk/ntstatus.h"}));
+        QCOMPARE(HeaderPaths(), QStringList({"winerror.h", "/usr/include/x/winerror.h", "/opt/sdk/ntstatus.h"}));
         QVERIFY(SelectedItems(*dialog.lbHeaders).isEmpty());
         QCOMPARE(fixture.Lists().HeaderSelected[1], BYTE(0));
         QCOMPARE(fixture.Lists().HeaderSelected[2], BYTE(0));

@@ -14,11 +14,17 @@ private slots:
     void blanksAndControlCharactersGoFromBothEnds()
     {
         QCOMPARE(StripBlanks(" \t ERROR_ \r\n"), std::string("ERROR_"));
-        QCOMPARE(StripBlanks(std::string("\x7f" "E_\x01", 4)), std::string("E_"));
+        QCOMPARE(StripBlanks(std::string("\x7f"
+                                         "E_\x01",
+                                         4)),
+                 std::string("E_"));
         QCOMPARE(StripBlanks("E _X"), std::string("E _X"));
         QCOMPARE(StripBlanks(" \t\x7f "), std::string());
         // Letters of the upper half of the code page are no blanks.
-        QCOMPARE(StripBlanks("\xe9" "E_\xe9"), std::string("\xe9" "E_\xe9"));
+        QCOMPARE(StripBlanks("\xe9"
+                             "E_\xe9"),
+                 std::string("\xe9"
+                             "E_\xe9"));
     }
 };
 

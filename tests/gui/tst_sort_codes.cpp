@@ -112,9 +112,24 @@ class ColumnOrderAsTheRowComparison : public QObject {
 private slots:
     void everyColumnBothDirections()
     {
-        const char* const texts[] = {"", "-", "0", "-0", "7", "-7", "10", "9", "12abc", "-2147483648",
-                                     "2147483647", "4294967295", "99999999999999999999999", "-99999999999999999999",
-                                     "b", "A", "a", " 5"};
+        const char* const texts[] = {"",
+                                     "-",
+                                     "0",
+                                     "-0",
+                                     "7",
+                                     "-7",
+                                     "10",
+                                     "9",
+                                     "12abc",
+                                     "-2147483648",
+                                     "2147483647",
+                                     "4294967295",
+                                     "99999999999999999999999",
+                                     "-99999999999999999999",
+                                     "b",
+                                     "A",
+                                     "a",
+                                     " 5"};
         std::vector<CodeEntry> rows;
         CodeList list;
         for (const char* text : texts) {

@@ -43,8 +43,8 @@ private slots:
         tray.Add(true);
         tray.Remove();
         tray.Add(true);
-        QCOMPARE(shell.calls, (std::vector<std::string>{"add", "modify 0 Vantrel", "delete", "add",
-                                                        "modify 1 Vantrel", "delete", "add", "modify 2 Vantrel"}));
+        QCOMPARE(shell.calls, (std::vector<std::string>{"add", "modify 0 Vantrel", "delete", "add", "modify 1 Vantrel",
+                                                        "delete", "add", "modify 2 Vantrel"}));
     }
 
     void picturesWrapAfterTheFifth()

@@ -27,8 +27,7 @@ public:
 
 } // namespace
 
-template <>
-AboutBoxService& Seam<AboutBoxService>::Default()
+template <> AboutBoxService& Seam<AboutBoxService>::Default()
 {
     static QtAboutBox box;
     return box;

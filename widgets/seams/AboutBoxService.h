@@ -16,5 +16,4 @@ public:
     virtual void Show(QWidget* owner, const std::string& title, const std::string& otherText, const QIcon& icon) = 0;
 };
 
-template <>
-AboutBoxService& Seam<AboutBoxService>::Default();
+template <> AboutBoxService& Seam<AboutBoxService>::Default();

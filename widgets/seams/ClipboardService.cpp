@@ -40,8 +40,7 @@ private:
 
 } // namespace
 
-template <>
-Clipboard& Seam<Clipboard>::Default()
+template <> Clipboard& Seam<Clipboard>::Default()
 {
     static DesktopClipboard clipboard;
     return clipboard;

@@ -6,5 +6,4 @@
 #include "output/Clipboard.h"
 #include "widgets/seams/Seam.h"
 
-template <>
-Clipboard& Seam<Clipboard>::Default();
+template <> Clipboard& Seam<Clipboard>::Default();

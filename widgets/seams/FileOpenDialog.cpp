@@ -23,8 +23,7 @@ public:
 
 } // namespace
 
-template <>
-FileOpenDialog& Seam<FileOpenDialog>::Default()
+template <> FileOpenDialog& Seam<FileOpenDialog>::Default()
 {
     static QtFileOpenDialog dialog;
     return dialog;

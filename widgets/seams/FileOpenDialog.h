@@ -19,8 +19,7 @@ public:
     virtual QStringList OpenFiles(QWidget* owner, const QString& filter) = 0;
 };
 
-template <>
-FileOpenDialog& Seam<FileOpenDialog>::Default();
+template <> FileOpenDialog& Seam<FileOpenDialog>::Default();
 
 // Qt's name filters for a filter of pairs: each description keeps its own
 // text, and its patterns follow in parentheses, where Qt reads them.

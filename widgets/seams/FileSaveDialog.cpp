@@ -33,8 +33,7 @@ public:
 
 } // namespace
 
-template <>
-FileSaveDialog& Seam<FileSaveDialog>::Default()
+template <> FileSaveDialog& Seam<FileSaveDialog>::Default()
 {
     static QtFileSaveDialog dialog;
     return dialog;

@@ -29,5 +29,4 @@ public:
     virtual bool Execute(QWidget* owner, FileSaveChoice& choice) = 0;
 };
 
-template <>
-FileSaveDialog& Seam<FileSaveDialog>::Default();
+template <> FileSaveDialog& Seam<FileSaveDialog>::Default();

@@ -25,7 +25,10 @@ public:
     int Show(QWidget* owner, const std::string& text, const std::string& caption, UINT flags) override
     {
         QMessageBox box(IconOf(flags), FromAnsi(caption), FromAnsi(text), QMessageBox::NoButton, owner);
-        struct Choice { QMessageBox::StandardButton button; int answer; };
+        struct Choice {
+            QMessageBox::StandardButton button;
+            int answer;
+        };
         std::vector<Choice> choices;
         switch (flags & MB_TYPEMASK) {
         case MB_OKCANCEL: choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
@@ -52,8 +55,7 @@ public:
 
 } // namespace
 
-template <>
-MessageBoxService& Seam<MessageBoxService>::Default()
+template <> MessageBoxService& Seam<MessageBoxService>::Default()
 {
     static QtMessageBoxes boxes;
     return boxes;

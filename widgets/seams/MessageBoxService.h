@@ -38,8 +38,7 @@ public:
     virtual int Show(QWidget* owner, const std::string& text, const std::string& caption, UINT flags) = 0;
 };
 
-template <>
-MessageBoxService& Seam<MessageBoxService>::Default();
+template <> MessageBoxService& Seam<MessageBoxService>::Default();
 
 // The windows' way to show a box. A null caption gives the default caption.
 int MessageBoxA(QWidget* owner, LPCSTR text, LPCSTR caption, UINT flags);

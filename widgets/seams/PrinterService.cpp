@@ -18,8 +18,7 @@ public:
 
 } // namespace
 
-template <>
-PrinterService& Seam<PrinterService>::Default()
+template <> PrinterService& Seam<PrinterService>::Default()
 {
     static QtDefaultPrinter printer;
     return printer;

@@ -15,5 +15,4 @@ public:
     virtual std::unique_ptr<QPrinter> DefaultPrinter() = 0;
 };
 
-template <>
-PrinterService& Seam<PrinterService>::Default();
+template <> PrinterService& Seam<PrinterService>::Default();

@@ -8,8 +8,7 @@
 // version as a function-local static.
 #pragma once
 
-template <class Service>
-class Seam {
+template <class Service> class Seam {
 public:
     static Service& Get() { return installed != nullptr ? *installed : Default(); }
 

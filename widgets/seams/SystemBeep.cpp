@@ -53,8 +53,7 @@ public:
 
 } // namespace
 
-template <>
-SystemBeep& Seam<SystemBeep>::Default()
+template <> SystemBeep& Seam<SystemBeep>::Default()
 {
     static DesktopBeep beep;
     return beep;

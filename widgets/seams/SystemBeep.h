@@ -11,5 +11,4 @@ public:
     virtual void Set(int setting) = 0;
 };
 
-template <>
-SystemBeep& Seam<SystemBeep>::Default();
+template <> SystemBeep& Seam<SystemBeep>::Default();

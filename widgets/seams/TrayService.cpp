@@ -64,8 +64,7 @@ private:
 
 } // namespace
 
-template <>
-TrayShell& Seam<TrayShell>::Default()
+template <> TrayShell& Seam<TrayShell>::Default()
 {
     static QtTray tray;
     return tray;

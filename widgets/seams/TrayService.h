@@ -4,5 +4,4 @@
 #include "widgets/seams/Seam.h"
 #include "widgets/TrayLogic.h"
 
-template <>
-TrayShell& Seam<TrayShell>::Default();
+template <> TrayShell& Seam<TrayShell>::Default();

@@ -182,7 +182,8 @@ TEST(CodeListSearch, FindsAsTheRowsThemselves)
                 for (bool caseSensitive : {false, true}) {
                     for (SearchDirection direction :
                          {SearchDirection::Up, SearchDirection::Down, SearchDirection::Cyclic}) {
-                        for (std::optional<std::size_t> focused : {std::optional<std::size_t>{}, std::optional<std::size_t>{3}}) {
+                        for (std::optional<std::size_t> focused :
+                             {std::optional<std::size_t>{}, std::optional<std::size_t>{3}}) {
                             SearchSettings settings;
                             settings.ByMnemonic = byMnemonic;
                             settings.Text = text;

@@ -90,8 +90,7 @@ TEST(CodeTableFailures, AFailedHeaderLeavesTheTableAsItWas)
     ASSERT_EQ(ScanHeader(good.c_str(), prefixes.List, prefixes.Flags(), table), 0u);
     EXPECT_EQ(ScanHeader(binary.c_str(), prefixes.List, prefixes.Flags(), table), 13u);
     EXPECT_EQ(ScanHeader(empty.c_str(), prefixes.List, prefixes.Flags(), table), 13u);
-    EXPECT_NE(ScanHeader((folder.Path() / "missing.h").string().c_str(), prefixes.List, prefixes.Flags(), table),
-              0u);
+    EXPECT_NE(ScanHeader((folder.Path() / "missing.h").string().c_str(), prefixes.List, prefixes.Flags(), table), 0u);
     const TStringsStorage noPrefixes;
     EXPECT_EQ(ScanHeader(good.c_str(), noPrefixes, nullptr, table), 1u);
     EXPECT_EQ(table.Count(), 2u);

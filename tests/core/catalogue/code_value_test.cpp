@@ -49,7 +49,10 @@ TEST(NumberSearch, TokenRuleAndForms)
     EXPECT_EQ(find(" 0x7fffffffL"), "2147483647");
     EXPECT_EQ(find(" 0xg"), "0");
     EXPECT_EQ(find(" 99999999999"), std::to_string(static_cast<LONG>(99999999999ULL & 0xFFFFFFFFu)));
-    EXPECT_EQ(find(" \xE9" "5 6"), "6") << "a letter of the code page is a word character too";
+    EXPECT_EQ(find(" \xE9"
+                   "5 6"),
+              "6")
+        << "a letter of the code page is a word character too";
 }
 
 // The prefix test compares bytes through the system's upper case; it must
@@ -82,8 +85,8 @@ TEST(PrefixComparison, AgreesWithCompareItem)
     for (const char* name : names) {
         bool expected = false;
         for (LONG i = 0; i < list.Count(); ++i) {
-            expected |= std::strlen(name) >= static_cast<std::size_t>(list.Length(i)) &&
-                        list.CompareItem(i, name, list.Length(i), lstrcmpiA) == 0;
+            expected |= std::strlen(name) >= static_cast<std::size_t>(list.Length(i))
+                        && list.CompareItem(i, name, list.Length(i), lstrcmpiA) == 0;
         }
         EXPECT_EQ(prefixes.MatchesStartOf(name, std::strlen(name)), expected) << name;
     }

@@ -38,12 +38,10 @@ std::vector<std::string> SortedCodes(std::vector<CodeEntry> rows, int column, bo
 
 TEST(RowOrder, NumbersSortAsNumbers)
 {
-    const std::vector<CodeEntry> rows = {Row("A", "10"), Row("B", "9"), Row("C", "2147483647"),
-                                         Row("D", "-2147483648"), Row("E", "5")};
-    EXPECT_EQ(SortedCodes(rows, kCode, true),
-              (std::vector<std::string>{"-2147483648", "5", "9", "10", "2147483647"}));
-    EXPECT_EQ(SortedCodes(rows, kCode, false),
-              (std::vector<std::string>{"2147483647", "10", "9", "5", "-2147483648"}));
+    const std::vector<CodeEntry> rows = {Row("A", "10"), Row("B", "9"), Row("C", "2147483647"), Row("D", "-2147483648"),
+                                         Row("E", "5")};
+    EXPECT_EQ(SortedCodes(rows, kCode, true), (std::vector<std::string>{"-2147483648", "5", "9", "10", "2147483647"}));
+    EXPECT_EQ(SortedCodes(rows, kCode, false), (std::vector<std::string>{"2147483647", "10", "9", "5", "-2147483648"}));
     EXPECT_EQ(CompareCodeRows(rows[0], rows[0], kCode, true), 0);
 }
 

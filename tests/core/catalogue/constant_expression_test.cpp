@@ -20,7 +20,10 @@ MacroTable Macros(std::initializer_list<const char*> lines)
 
 // Each expression both as text for the evaluator and as code for the
 // compiler; no long in them, whose size differs from Windows' here.
-#define COMPILED(e) {#e, static_cast<std::uint32_t>(e)}
+#define COMPILED(e)                                                                                                    \
+    {                                                                                                                  \
+#e, static_cast < std::uint32_t>(e)                                                                            \
+    }
 
 // The compiler's warnings about these expressions are what they test.
 #pragma GCC diagnostic push
@@ -140,9 +143,9 @@ TEST(ConstantExpression, WhatIsNoIntegerConstantHasNoValue)
         "#define DOUBLE(x) x x",
         "#define D1 DOUBLE(DOUBLE(DOUBLE(DOUBLE(DOUBLE(DOUBLE(DOUBLE(DOUBLE(DOUBLE(DOUBLE(DOUBLE(DOUBLE(1))))))))))))",
     });
-    for (const char* name : {"TEXT_NAME", "A_TYPE", "A_FUNCTION", "LOOP_A", "SELF", "UNKNOWN", "GUESSED", "DIVIDED",
-                             "FLOATING", "EMPTY", "CONTINUED", "TWO_ARGS", "ONE_ARG", "MADE_STRING", "CHARACTER",
-                             "D1", "NOT_DEFINED"})
+    for (const char* name :
+         {"TEXT_NAME", "A_TYPE", "A_FUNCTION", "LOOP_A", "SELF", "UNKNOWN", "GUESSED", "DIVIDED", "FLOATING", "EMPTY",
+          "CONTINUED", "TWO_ARGS", "ONE_ARG", "MADE_STRING", "CHARACTER", "D1", "NOT_DEFINED"})
         EXPECT_EQ(EvaluateDefine(name, macros), std::nullopt) << name;
 
     std::string deep(100000, '(');

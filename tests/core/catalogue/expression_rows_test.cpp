@@ -69,15 +69,15 @@ TEST(ExpressionRows, ValuesOverEveryLoadedHeaderInAnyOrder)
         {"ERR_BASE_PLUS", 12007},
         {"ERR_MADE", 0x8876086Cu},
         {"ERR_CAST", 0xFFFF},
-        {"ERR_OCTAL", 10},               // a plain number reads as it always has
+        {"ERR_OCTAL", 10}, // a plain number reads as it always has
         {"ERR_WRAPPED", 0x80004005u},
-        {"ERR_STRING", 12},              // no value: what the scan read
+        {"ERR_STRING", 12}, // no value: what the scan read
         {"ERR_UNKNOWN", 3},
         {"ERR_CYCLE", 1},
         {"ERR_CYCLE2", 1},
-        {"ERR_CALL(x)", 5},              // a function-like macro has no value
-        {"ERR_CONTINUED", 3},            // the line alone is no expression
-        {"ERR_SECOND", 41},              // the first definition counts
+        {"ERR_CALL(x)", 5},   // a function-like macro has no value
+        {"ERR_CONTINUED", 3}, // the line alone is no expression
+        {"ERR_SECOND", 41},   // the first definition counts
         {"ERR_BASE", 12000},
         {"ERR_TWICE", 40},
     };
@@ -86,11 +86,11 @@ TEST(ExpressionRows, ValuesOverEveryLoadedHeaderInAnyOrder)
 
 TEST(ExpressionRows, PlainNumbersAreNeverEvaluated)
 {
-    for (const char* plain : {" 5", " (5)", " -5L", " _HRESULT_TYPEDEF_(0x8000FFFFL) /* x */", " ((HRESULT)0x80000000L)",
-                              " __MSABI_LONG(1)", " (DWORD)-1 // note", " 0x10 /* unclosed"})
+    for (const char* plain : {" 5", " (5)", " -5L", " _HRESULT_TYPEDEF_(0x8000FFFFL) /* x */",
+                              " ((HRESULT)0x80000000L)", " __MSABI_LONG(1)", " (DWORD)-1 // note", " 0x10 /* unclosed"})
         EXPECT_TRUE(IsPlainNumber(plain)) << plain;
-    for (const char* expression : {" (BASE + 5)", " 1 << 4", " 5 - 1", " -(FOO)", " (USHORT)-1", " 1.5", " \"7\"", " 5 5",
-                                   " (HRESULT)"})
+    for (const char* expression :
+         {" (BASE + 5)", " 1 << 4", " 5 - 1", " -(FOO)", " (USHORT)-1", " 1.5", " \"7\"", " 5 5", " (HRESULT)"})
         EXPECT_FALSE(IsPlainNumber(expression)) << expression;
 }
 
@@ -139,7 +139,7 @@ TEST(ExpressionRows, EvaluatedRowsAreTheWindowsCompilers)
             continue;
         ++evaluated;
         source += "static_assert((unsigned)(" + std::string(rows[i].Name) + ") == " + std::to_string(rows[i].Value)
-            + "u, \"" + rows[i].Name + "\");\n";
+                  + "u, \"" + rows[i].Name + "\");\n";
     }
     EXPECT_GT(evaluated, 250u);
     const std::string unit = folder.Write("check.cpp", source);

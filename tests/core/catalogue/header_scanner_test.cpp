@@ -63,8 +63,7 @@ TEST(ScannerValues, MinusOneInParentheses)
 TEST(ScannerValues, NumbersStartAtATokenOnly)
 {
     const Prefixes prefixes{"ERROR_", "E_"};
-    EXPECT_EQ(RowCount("#define E_NOT_SUFFICIENT_BUFFER HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER)\n", prefixes),
-              0u)
+    EXPECT_EQ(RowCount("#define E_NOT_SUFFICIENT_BUFFER HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER)\n", prefixes), 0u)
         << "the 32 of WIN32 is part of a word";
     EXPECT_EQ(RowCount("#define ERROR_X ERROR_Y\n", prefixes), 0u);
     EXPECT_EQ(OnlyRow("#define ERROR_X MAKE(X_2, 7)\n", prefixes).Code(), "7");

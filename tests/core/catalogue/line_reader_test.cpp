@@ -86,8 +86,8 @@ TEST(TextModeLines, AgreeWithAPlainReading)
 {
     const TempFolder folder;
     std::mt19937 random(20240611);
-    for (const std::size_t size : {std::size_t(0), std::size_t(1), std::size_t(40), std::size_t(5000),
-                                   std::size_t(700 * 1024)}) {
+    for (const std::size_t size :
+         {std::size_t(0), std::size_t(1), std::size_t(40), std::size_t(5000), std::size_t(700 * 1024)}) {
         std::string bytes = RandomHeader(random, size);
         if (size == 5000)
             bytes[4000] = '\x1A';

@@ -27,14 +27,12 @@ struct HeaderList {
     const BYTE* Flags() const { return Selected.empty() ? nullptr : Selected.data(); }
 };
 
-LoadedCodes Load(const HeaderList& headers, const Prefixes& prefixes,
-                 std::vector<std::string>* reported = nullptr)
+LoadedCodes Load(const HeaderList& headers, const Prefixes& prefixes, std::vector<std::string>* reported = nullptr)
 {
-    return LoadCodes({headers.List, headers.Flags(), prefixes.List, prefixes.Flags()},
-                     [&](const FailedHeader& failed) {
-                         if (reported != nullptr)
-                             reported->push_back(failed.Path);
-                     });
+    return LoadCodes({headers.List, headers.Flags(), prefixes.List, prefixes.Flags()}, [&](const FailedHeader& failed) {
+        if (reported != nullptr)
+            reported->push_back(failed.Path);
+    });
 }
 
 const char* const kTwoCodes = "#define ERROR_A 1\r\n#define ERROR_B 2\r\n";

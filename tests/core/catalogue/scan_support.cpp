@@ -53,9 +53,9 @@ ScanOutcome ScanBytes(std::string_view bytes, const Prefixes& prefixes)
 
 Prefixes DefaultPrefixes()
 {
-    return Prefixes{"ERROR_", "RPC_",   "E_",        "CO_",     "OLE_",       "DV_",      "DRAGDROP_",
-                    "CLASS_", "MARSHAL_", "DATA_",   "VIEW_",   "REGDB_",     "CAT_",     "CS_",
-                    "CACHE_", "OLEOBJ_", "CLIENTSITE_", "INPLACE_", "ENUM_",  "CONVERT10_", "CLIPBRD_",
-                    "MK_",    "MEM_",   "DISP_",     "STG_",    "TYPE_",      "NTE_",     "CRYPT_",
-                    "CERTSRV_", "TRUST_", "DIGSIG_", "PERSIST_", "CERT_",     "SPAPI_"};
+    return Prefixes{"ERROR_",   "RPC_",     "E_",          "CO_",      "OLE_",   "DV_",        "DRAGDROP_",
+                    "CLASS_",   "MARSHAL_", "DATA_",       "VIEW_",    "REGDB_", "CAT_",       "CS_",
+                    "CACHE_",   "OLEOBJ_",  "CLIENTSITE_", "INPLACE_", "ENUM_",  "CONVERT10_", "CLIPBRD_",
+                    "MK_",      "MEM_",     "DISP_",       "STG_",     "TYPE_",  "NTE_",       "CRYPT_",
+                    "CERTSRV_", "TRUST_",   "DIGSIG_",     "PERSIST_", "CERT_",  "SPAPI_"};
 }

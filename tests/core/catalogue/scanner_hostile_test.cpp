@@ -75,8 +75,9 @@ TEST(ScannerHostileHeader, HundredMegabyteLineIsQuickAndCostsMemoryInProportion)
 
 TEST(ScannerHostileHeader, NulBytesKeepTheLinesAfterThemInPlace)
 {
-    const std::string header = "// nul\n\0\0\0\n#define ERROR_A\0 1\n#define ERROR_B 2\0\0\n\0#define ERROR_C 3\n"
-                               "#define ERROR_D 4\n"s;
+    const std::string header =
+        "// nul\n\0\0\0\n#define ERROR_A\0 1\n#define ERROR_B 2\0\0\n\0#define ERROR_C 3\n"
+        "#define ERROR_D 4\n"s;
     const ScanOutcome outcome = ScanBytes(header, Prefixes{"ERROR_"});
     ASSERT_EQ(outcome.Result, 0u);
     ASSERT_EQ(outcome.Rows.size(), 2u) << "a NUL ends the name of A, and C's line starts with one";
@@ -93,7 +94,8 @@ TEST(ScannerHostileHeader, NamesLongerThanAnyStoreBlockKeepEveryByte)
 {
     std::string header = "// names\n";
     std::vector<std::string> names;
-    for (std::size_t length : {std::size_t{10}, 3 * kMegabyte / 2, std::size_t{20}, std::size_t{70 * 1024}, std::size_t{6}}) {
+    for (std::size_t length :
+         {std::size_t{10}, 3 * kMegabyte / 2, std::size_t{20}, std::size_t{70 * 1024}, std::size_t{6}}) {
         names.push_back("ERROR_" + std::string(length, static_cast<char>('A' + names.size())));
         header += "#define " + names.back() + " " + std::to_string(names.size()) + "\n";
     }

@@ -16,11 +16,11 @@ CodeEntry Row(const std::string& mnemonic, const std::string& code)
 }
 
 const std::vector<CodeEntry> kRows = {
-    Row("ERROR_SUCCESS", "0"),          // 0
-    Row("ERROR_FILE_NOT_FOUND", "2"),   // 1
-    Row("ERROR_PATH_NOT_FOUND", "3"),   // 2
-    Row("E_UNEXPECTED", "2147418113"),  // 3
-    Row("ERROR_FILE_EXISTS", "80"),     // 4
+    Row("ERROR_SUCCESS", "0"),         // 0
+    Row("ERROR_FILE_NOT_FOUND", "2"),  // 1
+    Row("ERROR_PATH_NOT_FOUND", "3"),  // 2
+    Row("E_UNEXPECTED", "2147418113"), // 3
+    Row("ERROR_FILE_EXISTS", "80"),    // 4
 };
 
 SearchSettings Settings(const std::string& text, SearchDirection direction)
@@ -108,11 +108,11 @@ TEST(SearchMatching, HexadecimalCodeFindsTheRowWithThatValue)
         const char* Text;
         std::optional<std::size_t> Row;
     } cases[] = {
-        {"0X50", 4u},           // 80, not the text "50"
-        {"0x80000000", 6u},     // the one Code text with a sign
-        {"0x8000FFFF", 3u},     // Code 2147418113 with Severity 1
+        {"0X50", 4u},                 // 80, not the text "50"
+        {"0x80000000", 6u},           // the one Code text with a sign
+        {"0x8000FFFF", 3u},           // Code 2147418113 with Severity 1
         {"0x7FFF0001", std::nullopt}, // the same digits without the severity
-        {"0x", std::nullopt},   // no digits: a text that no Code holds
+        {"0x", std::nullopt},         // no digits: a text that no Code holds
         {"0x5L", std::nullopt},
     };
     for (const auto& c : cases) {

@@ -78,16 +78,11 @@ TEST_F(WinErrorScan, KnownCodes)
         const char* severity;
     };
     const Known known[] = {
-        {"ERROR_SUCCESS", "0", "NULL", "0"},
-        {"ERROR_FILE_NOT_FOUND", "2", "NULL", "0"},
-        {"ERROR_ACCESS_DENIED", "5", "NULL", "0"},
-        {"RPC_S_INVALID_STRING_BINDING", "1700", "NULL", "0"},
-        {"E_UNEXPECTED", "2147418113", "NULL", "1"},
-        {"E_NOTIMPL", "2147467263", "NULL", "1"},
-        {"E_OUTOFMEMORY", "2147024882", "WIN32", "1"},
-        {"CO_E_NOTINITIALIZED", "2147221008", "ITF", "1"},
-        {"NTE_BAD_UID", "2146893823", "SSPI", "1"},
-        {"SPAPI_E_EXPECTED_SECTION_NAME", "2146500608", "SETUPAPI", "1"},
+        {"ERROR_SUCCESS", "0", "NULL", "0"},           {"ERROR_FILE_NOT_FOUND", "2", "NULL", "0"},
+        {"ERROR_ACCESS_DENIED", "5", "NULL", "0"},     {"RPC_S_INVALID_STRING_BINDING", "1700", "NULL", "0"},
+        {"E_UNEXPECTED", "2147418113", "NULL", "1"},   {"E_NOTIMPL", "2147467263", "NULL", "1"},
+        {"E_OUTOFMEMORY", "2147024882", "WIN32", "1"}, {"CO_E_NOTINITIALIZED", "2147221008", "ITF", "1"},
+        {"NTE_BAD_UID", "2146893823", "SSPI", "1"},    {"SPAPI_E_EXPECTED_SECTION_NAME", "2146500608", "SETUPAPI", "1"},
     };
     for (const Known& k : known) {
         SCOPED_TRACE(k.name);
@@ -121,8 +116,8 @@ TEST_F(WinErrorScan, EveryRowPointsAtItsDeclaringLine)
         ASSERT_EQ(line.back(), '\n');
         ASSERT_NE(line.find("#define " + row.Mnemonic + " "), std::string::npos);
         ASSERT_GE(offset, counted);
-        newlines += std::count(bytes_->begin() + static_cast<long>(counted), bytes_->begin() + static_cast<long>(offset),
-                               '\n');
+        newlines +=
+            std::count(bytes_->begin() + static_cast<long>(counted), bytes_->begin() + static_cast<long>(offset), '\n');
         counted = offset;
         ASSERT_EQ(row.Line(), std::to_string(newlines + 1));
         ASSERT_EQ(row.N(), std::to_string(i + 1));

@@ -100,9 +100,10 @@ protected:
     {
         std::ofstream(folder.File("check.cpp")) << source;
         const std::string log = folder.File("errors.txt");
-        [[maybe_unused]] const int status = std::system(
-            ("x86_64-w64-mingw32-g++ -std=c++17 -fsyntax-only -w -fmax-errors=0 " + folder.File("check.cpp") + " 2>"
-             + log).c_str());
+        [[maybe_unused]] const int status =
+            std::system(("x86_64-w64-mingw32-g++ -std=c++17 -fsyntax-only -w -fmax-errors=0 " + folder.File("check.cpp")
+                         + " 2>" + log)
+                            .c_str());
         std::stringstream text;
         text << std::ifstream(log).rdbuf();
         return text.str();
@@ -119,15 +120,16 @@ TEST_F(WindowsCompiler, EveryCatalogueValueIsTheCompilers)
     std::size_t codes = 0;
     for (const BuiltInCode& code : BuiltInCodes()) {
         const std::string name(BuiltInName(code));
-        units[code.Header] += "static_assert((unsigned)(" + name + ") == " + Spelled(code.Value) + ", \"" + name + "\");\n";
+        units[code.Header] +=
+            "static_assert((unsigned)(" + name + ") == " + Spelled(code.Value) + ", \"" + name + "\");\n";
         ++codes;
     }
     ASSERT_GT(codes, 6000u);
     std::size_t wrong = 0;
     std::string report;
     for (const auto& [header, asserts] : units) {
-        std::istringstream log(Errors("#include <windows.h>\n#include <" + std::string(CatalogueHeaders()[header]) + ">\n"
-                                      + asserts));
+        std::istringstream log(
+            Errors("#include <windows.h>\n#include <" + std::string(CatalogueHeaders()[header]) + ">\n" + asserts));
         std::size_t other = 0;
         for (std::string line; std::getline(log, line);) {
             // A define under a condition the compiler's own headers leave

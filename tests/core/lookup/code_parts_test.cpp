@@ -71,8 +71,8 @@ TEST(CodeParts, Win32CodesAndTheirHResultsPairUp)
     const Case cases[] = {
         {5, 0x80070005u, std::nullopt},
         {0xFFFF, 0x8007FFFFu, std::nullopt},
-        {0, std::nullopt, std::nullopt},        // success has no HRESULT form of its own
-        {0x10000, std::nullopt, std::nullopt},  // past 16 bits is no Win32 code
+        {0, std::nullopt, std::nullopt},       // success has no HRESULT form of its own
+        {0x10000, std::nullopt, std::nullopt}, // past 16 bits is no Win32 code
         {0x80070005u, std::nullopt, 5},
         {0x80070000u, std::nullopt, std::nullopt},
         {0x80080005u, std::nullopt, std::nullopt},

@@ -38,7 +38,8 @@ TEST(TypedLookup, ReportsTheTermOrEachCodeOfALine)
             lines.push_back(line);
         for (const ShownDefinition& shown : report.Definitions) {
             ASSERT_LT(shown.TextLine, lines.size()) << c.Typed;
-            const std::string place = shown.Place.Name + "  " + shown.Place.Header + ':' + std::to_string(shown.Place.Line);
+            const std::string place =
+                shown.Place.Name + "  " + shown.Place.Header + ':' + std::to_string(shown.Place.Line);
             EXPECT_NE(lines[shown.TextLine].find(place), std::string::npos) << c.Typed << ": " << lines[shown.TextLine];
         }
     }

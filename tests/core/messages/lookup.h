@@ -18,8 +18,7 @@ struct Lookup {
 
 constexpr DWORD kProgramFlags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER;
 
-template <typename Call>
-Lookup Capture(Call call)
+template <typename Call> Lookup Capture(Call call)
 {
     constexpr DWORD kUntouched = 0xDEADBEEF;
     SetLastError(kUntouched);

@@ -33,8 +33,8 @@ protected:
 
     void Write(const std::vector<std::uint8_t>& bytes) const
     {
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
 
     // A read that blocked on a FIFO would wait for a writer: after a while the

@@ -50,11 +50,9 @@ TEST(MessageLocaleEnvironment, LanguageListComesFirstUnderARealLocale)
         const char* Language;
         std::uint16_t Expected;
     } cases[] = {
-        {"ru_RU.UTF-8", "ja", 0x0411},
-        {"ru_RU.UTF-8", "tlh:de_AT:fr", 0x0C07}, // the first entry known
-        {"ru_RU.UTF-8", "tlh:", 0x0419},         // none known: the locale
-        {"ru_RU.UTF-8", "", 0x0419},
-        {"C", "ja", 0},                          // C ignores the list, as gettext does
+        {"ru_RU.UTF-8", "ja", 0x0411},   {"ru_RU.UTF-8", "tlh:de_AT:fr", 0x0C07}, // the first entry known
+        {"ru_RU.UTF-8", "tlh:", 0x0419},                                          // none known: the locale
+        {"ru_RU.UTF-8", "", 0x0419},     {"C", "ja", 0},                          // C ignores the list, as gettext does
     };
     for (const auto& c : cases) {
         ScopedLocale locale("", "", c.Lang, c.Language);
@@ -92,9 +90,8 @@ TEST(MessageLanguageFallbacks, UserDefaultPicksTheFirstTablePresent)
 
 TEST(MessageLanguageFallbacks, ExplicitLanguageMustBePresent)
 {
-    const MessageTableSet tables = MessageTableSet::FromImage(
-        BuildPe(PeKind::Pe32Plus, {{0x07, BuildMessageResource({{1, u"de"}})},
-                                   {0x0409, BuildMessageResource({{1, u"en"}})}}));
+    const MessageTableSet tables = MessageTableSet::FromImage(BuildPe(
+        PeKind::Pe32Plus, {{0x07, BuildMessageResource({{1, u"de"}})}, {0x0409, BuildMessageResource({{1, u"en"}})}}));
     EXPECT_EQ(LookUp(tables, 1, 0x07).text, "de");
     EXPECT_EQ(LookUp(tables, 1, 0x0407).error, ERROR_RESOURCE_LANG_NOT_FOUND);
 }

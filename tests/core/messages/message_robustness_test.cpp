@@ -8,8 +8,8 @@
 namespace {
 
 const std::vector<FixtureMessage> kMessages = {
-    {0, u"Success.\n"},       {1, u"Ansi entry.\r\n", false}, {2, u"File not found.\n"},
-    {10, u"After a gap.\n"},  {0x80004005, u"Unspecified error.\n"},
+    {0, u"Success.\n"},      {1, u"Ansi entry.\r\n", false},        {2, u"File not found.\n"},
+    {10, u"After a gap.\n"}, {0x80004005, u"Unspecified error.\n"},
 };
 
 const char* const kExpected[] = {"Success.\r\n", "Ansi entry.\r\n", "File not found.\r\n", "After a gap.\r\n",

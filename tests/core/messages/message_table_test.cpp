@@ -51,8 +51,8 @@ TEST(MessageTableBlocks, FirstBlockHoldingAnIdentifierWins)
 TEST(MessageTableDamage, BlockOffsetOutsideTheDataGivesNoTable)
 {
     auto resource = BuildMessageResource({{1, u"one\n"}, {3, u"three\n"}});
-    for (const std::uint32_t offset : {std::uint32_t(resource.size()), std::uint32_t(resource.size() - 2),
-                                       0xFFFFFFFCu, 0x7FFFFFFFu}) {
+    for (const std::uint32_t offset :
+         {std::uint32_t(resource.size()), std::uint32_t(resource.size() - 2), 0xFFFFFFFCu, 0x7FFFFFFFu}) {
         auto damaged = resource;
         Patch32(damaged, 4 + 12 + 8, offset);
         EXPECT_FALSE(Parse(damaged)) << "offset " << offset;

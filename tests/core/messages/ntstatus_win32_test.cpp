@@ -16,8 +16,8 @@ constexpr NtStatusMapping Map[] = {
 TEST(NtStatusWin32, StatusesMapAsNtdllMapsThem)
 {
     const std::pair<DWORD, std::optional<DWORD>> cases[] = {
-        {0xC0000022, 5}, {0xC0000005, 998}, {0xC0000034, 2}, {0xC0000017, 8},
-        {0xC0000109, std::nullopt}, // in ntstatus.h, but ntdll has no code for it
+        {0xC0000022, 5},           {0xC0000005, 998},          {0xC0000034, 2},
+        {0xC0000017, 8},           {0xC0000109, std::nullopt}, // in ntstatus.h, but ntdll has no code for it
         {0xC0FFEE00, std::nullopt}};
     for (const auto& [status, win32] : cases)
         EXPECT_EQ(Win32CodeOfNtStatus(status), win32) << std::hex << status;

@@ -17,14 +17,13 @@ namespace {
 
 const MessageTableSet& Fixture()
 {
-    static const MessageTableSet tables = MessageTableSet::FromImage(BuildMessageDll(
-        PeKind::Pe32Plus, 0x409,
-        {{0, u"Success.\n"},
-         {2, u"File not found.\n"},
-         {5, u"Access denied.\n"},
-         {6, u"Needs %1.\n"},
-         {7, u"%0"},
-         {0x80070002, u"Own text.\n"}}));
+    static const MessageTableSet tables = MessageTableSet::FromImage(BuildMessageDll(PeKind::Pe32Plus, 0x409,
+                                                                                     {{0, u"Success.\n"},
+                                                                                      {2, u"File not found.\n"},
+                                                                                      {5, u"Access denied.\n"},
+                                                                                      {6, u"Needs %1.\n"},
+                                                                                      {7, u"%0"},
+                                                                                      {0x80070002, u"Own text.\n"}}));
     return tables;
 }
 
@@ -93,8 +92,8 @@ TEST(SystemMessageFlags, OnlyTheSystemTableIsProvided)
 {
     char buffer[64];
     for (const DWORD flags : std::initializer_list<DWORD>{0, FORMAT_MESSAGE_FROM_STRING,
-                              FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_FROM_HMODULE,
-                              FORMAT_MESSAGE_FROM_SYSTEM | 80u /* wrap at 80 columns */}) {
+                                                          FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_FROM_HMODULE,
+                                                          FORMAT_MESSAGE_FROM_SYSTEM | 80u /* wrap at 80 columns */}) {
         SetLastError(0);
         EXPECT_EQ(FormatMessageFromTables(Fixture(), flags, 2, LANG_USER_DEFAULT, buffer, sizeof buffer), 0u);
         EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER) << "flags " << flags;
@@ -109,12 +108,12 @@ TEST(SystemMessageFlags, OnlyTheSystemTableIsProvided)
 const MessageTableSet& Languages()
 {
     static const MessageTableSet tables = MessageTableSet::FromImage(BuildPe(
-        PeKind::Pe32,
-        {{0x0419, BuildMessageResource({{2, u"\u0424\u0430\u0439\u043B.\n"}, {5, u"\u0414\u043E\u0441\u0442\u0443\u043F.\n"}})},
-         {0x0415, BuildMessageResource({{2, u"Plik nie istnieje.\n"}, {5, u"Odmowa dost\u0119pu.\n"}})},
-         {0x0007, BuildMessageResource({{2, u"Datei fehlt.\n"}, {5, u"Zugriff verweigert \u00E4.\n"}})},
-         {0x040C, BuildMessageResource({{5, u"Acc\u00E8s refus\u00E9.\n"}})},
-         {0x0409, BuildMessageResource({{2, u"File not found.\n"}, {5, u"Access denied.\n"}})}}));
+        PeKind::Pe32, {{0x0419, BuildMessageResource({{2, u"\u0424\u0430\u0439\u043B.\n"},
+                                                      {5, u"\u0414\u043E\u0441\u0442\u0443\u043F.\n"}})},
+                       {0x0415, BuildMessageResource({{2, u"Plik nie istnieje.\n"}, {5, u"Odmowa dost\u0119pu.\n"}})},
+                       {0x0007, BuildMessageResource({{2, u"Datei fehlt.\n"}, {5, u"Zugriff verweigert \u00E4.\n"}})},
+                       {0x040C, BuildMessageResource({{5, u"Acc\u00E8s refus\u00E9.\n"}})},
+                       {0x0409, BuildMessageResource({{2, u"File not found.\n"}, {5, u"Access denied.\n"}})}}));
     return tables;
 }
 
@@ -209,8 +208,8 @@ TEST_F(SystemMessageTable, NonWesternLocalesReadTextsWithoutQuestionMarks)
 TEST(SystemMessageDll, ReadsTheFirstInstalledDllOnTheSearchPath)
 {
     const auto paths = SystemMessageDllPaths();
-    const auto installed = std::find_if(paths.begin(), paths.end(),
-                                        [](const std::string& path) { return std::filesystem::exists(path); });
+    const auto installed =
+        std::find_if(paths.begin(), paths.end(), [](const std::string& path) { return std::filesystem::exists(path); });
     if (installed == paths.end())
         GTEST_SKIP() << "no Wine installed";
     EXPECT_FALSE(MessageTableSet::FromFile(*installed).Empty());

@@ -27,8 +27,7 @@ struct Result {
     bool operator==(const Result&) const = default;
 };
 
-template <typename Call>
-Result Capture(Call call)
+template <typename Call> Result Capture(Call call)
 {
     std::vector<char> buffer(4096, '\0');
     SetLastError(ERROR_SUCCESS);
@@ -38,7 +37,8 @@ Result Capture(Call call)
 
 Result FromSystem(DWORD flags, DWORD code)
 {
-    return Capture([&](LPSTR out, DWORD size) { return FormatMessageA(flags, nullptr, code, kEnglish, out, size, nullptr); });
+    return Capture(
+        [&](LPSTR out, DWORD size) { return FormatMessageA(flags, nullptr, code, kEnglish, out, size, nullptr); });
 }
 
 // FNV-1a over every result in order.
@@ -108,8 +108,9 @@ TEST(SystemTableAgreement, ProgramsReaderGivesTheSystemsTextForEveryCode)
     int differences = 0;
     for (const DWORD flags : kFlagSets) {
         for (DWORD code = 0; code <= kLastCode; ++code) {
-            const Result own = Capture(
-                [&](LPSTR out, DWORD size) { return FormatMessageFromTables(tables, flags, code, kEnglish, out, size); });
+            const Result own = Capture([&](LPSTR out, DWORD size) {
+                return FormatMessageFromTables(tables, flags, code, kEnglish, out, size);
+            });
             const Result system = FromSystem(flags, code);
             if (own != system && ++differences <= 10) {
                 ADD_FAILURE() << "code " << code << " flags " << flags << ": the program gives " << own.length << "/"

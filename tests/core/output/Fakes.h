@@ -62,7 +62,6 @@ inline CodeEntry MakeRow(std::string mnemonic, std::string code, std::string hea
 {
     CodeEntry row;
     row.Mnemonic = std::move(mnemonic);
-    row.SubItems = {std::move(code), "NULL", "0", "1", std::move(header), std::move(line),
-                    std::move(offset), "40"};
+    row.SubItems = {std::move(code), "NULL", "0", "1", std::move(header), std::move(line), std::move(offset), "40"};
     return row;
 }

@@ -14,40 +14,40 @@ const Lines TwoCodes = {"ERROR_FILE_NOT_FOUND", "ERROR_ACCESS_DENIED"};
 TEST(SwitchForm, TwoCodesWithoutBrackets)
 {
     EXPECT_EQ(MakeSwitch(TwoCodes, "dwError", false), (Lines{
-        "switch(dwError)",
-        " {",
-        "  case ERROR_FILE_NOT_FOUND: break;",
-        "  case ERROR_ACCESS_DENIED: break;",
-        "  default: break;",
-        " }",
-    }));
+                                                          "switch(dwError)",
+                                                          " {",
+                                                          "  case ERROR_FILE_NOT_FOUND: break;",
+                                                          "  case ERROR_ACCESS_DENIED: break;",
+                                                          "  default: break;",
+                                                          " }",
+                                                      }));
 }
 
 TEST(SwitchForm, TwoCodesWithBrackets)
 {
     EXPECT_EQ(MakeSwitch(TwoCodes, "dwError", true), (Lines{
-        "switch(dwError)",
-        " {",
-        "  case ERROR_FILE_NOT_FOUND:",
-        "    {",
-        "      break;",
-        "    }",
-        "  case ERROR_ACCESS_DENIED:",
-        "    {",
-        "      break;",
-        "    }",
-        "  default:",
-        "    {",
-        "      break;",
-        "    }",
-        " }",
-    }));
+                                                         "switch(dwError)",
+                                                         " {",
+                                                         "  case ERROR_FILE_NOT_FOUND:",
+                                                         "    {",
+                                                         "      break;",
+                                                         "    }",
+                                                         "  case ERROR_ACCESS_DENIED:",
+                                                         "    {",
+                                                         "      break;",
+                                                         "    }",
+                                                         "  default:",
+                                                         "    {",
+                                                         "      break;",
+                                                         "    }",
+                                                         " }",
+                                                     }));
 }
 
 TEST(SwitchForm, OneCodeAndEmptyExpression)
 {
-    EXPECT_EQ(MakeSwitch({"E_FAIL"}, "", false), (Lines{
-        "switch()", " {", "  case E_FAIL: break;", "  default: break;", " }"}));
+    EXPECT_EQ(MakeSwitch({"E_FAIL"}, "", false),
+              (Lines{"switch()", " {", "  case E_FAIL: break;", "  default: break;", " }"}));
 }
 
 TEST(SwitchForm, NoCodesStillHasDefault)
@@ -59,34 +59,33 @@ TEST(SwitchForm, NoCodesStillHasDefault)
 TEST(IfElseIfForm, TwoCodesWithoutBrackets)
 {
     EXPECT_EQ(MakeIfElseIf(TwoCodes, "dwError", false), (Lines{
-        "if(ERROR_FILE_NOT_FOUND == dwError)",
-        "else if(ERROR_ACCESS_DENIED == dwError)",
-        "else // unexpected ???",
-    }));
+                                                            "if(ERROR_FILE_NOT_FOUND == dwError)",
+                                                            "else if(ERROR_ACCESS_DENIED == dwError)",
+                                                            "else // unexpected ???",
+                                                        }));
 }
 
 TEST(IfElseIfForm, TwoCodesWithBrackets)
 {
     EXPECT_EQ(MakeIfElseIf(TwoCodes, "dwError", true), (Lines{
-        "if(ERROR_FILE_NOT_FOUND == dwError)",
-        " {",
-        "   ",
-        " }",
-        "else if(ERROR_ACCESS_DENIED == dwError)",
-        " {",
-        "   ",
-        " }",
-        "else",
-        " {",
-        "   // unexpected ???",
-        " }",
-    }));
+                                                           "if(ERROR_FILE_NOT_FOUND == dwError)",
+                                                           " {",
+                                                           "   ",
+                                                           " }",
+                                                           "else if(ERROR_ACCESS_DENIED == dwError)",
+                                                           " {",
+                                                           "   ",
+                                                           " }",
+                                                           "else",
+                                                           " {",
+                                                           "   // unexpected ???",
+                                                           " }",
+                                                       }));
 }
 
 TEST(IfElseIfForm, OneCode)
 {
-    EXPECT_EQ(MakeIfElseIf({"E_FAIL"}, "hr", false),
-              (Lines{"if(E_FAIL == hr)", "else // unexpected ???"}));
+    EXPECT_EQ(MakeIfElseIf({"E_FAIL"}, "hr", false), (Lines{"if(E_FAIL == hr)", "else // unexpected ???"}));
 }
 
 TEST(IfElseIfForm, NoCodesGiveNothing)

@@ -41,7 +41,10 @@ TEST(CodeNumberReading, WrapsIn32Bits)
 
 TEST(CodeNumberReading, StopsAtAZeroByte)
 {
-    EXPECT_EQ(CodeNumber(std::string_view("12\0" "3", 4)), 12);
+    EXPECT_EQ(CodeNumber(std::string_view("12\0"
+                                          "3",
+                                          4)),
+              12);
 }
 
 TEST(ManualPanelDocking, LowerHalfDocksAtTheBottom)

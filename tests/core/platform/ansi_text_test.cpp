@@ -33,7 +33,11 @@ TEST(AnsiCompare, AccentsSortBesideTheirBaseLetter)
 {
     EXPECT_LT(lstrcmpA("\xE9", "f"), 0);
     EXPECT_GT(lstrcmpA("\xE9", "e"), 0);
-    EXPECT_LT(lstrcmpA("\xE9" "a", "eb"), 0) << "the base letters decide before the accent";
+    EXPECT_LT(lstrcmpA("\xE9"
+                       "a",
+                       "eb"),
+              0)
+        << "the base letters decide before the accent";
 }
 
 TEST(AnsiCompare, SymbolsThenDigitsThenLetters)
@@ -51,7 +55,7 @@ TEST(AnsiCompare, IsATotalOrderOverSampleTexts)
             EXPECT_EQ(Sign(lstrcmpA(x, y)), -Sign(lstrcmpA(y, x))) << x << " / " << y;
             // ß weighs as "ss"; every other text equals only itself.
             const bool sharpS = (std::string(x) == "\xDF" && std::string(y) == "ss")
-                || (std::string(x) == "ss" && std::string(y) == "\xDF");
+                                || (std::string(x) == "ss" && std::string(y) == "\xDF");
             EXPECT_EQ(lstrcmpA(x, y) == 0, std::string(x) == y || sharpS) << x << " / " << y;
             for (const char* z : texts) {
                 if (lstrcmpA(x, y) < 0 && lstrcmpA(y, z) < 0) {
@@ -118,7 +122,7 @@ TEST(Codepage, ExactConversionRefusesWhatWouldBecomeAQuestionMark)
         bool fits;
     } cases[] = {
         {"ERROR_?", true},
-        {"\xC3\x89T_\xE2\x82\xAC", true}, // E acute and the euro sign
+        {"\xC3\x89T_\xE2\x82\xAC", true},         // E acute and the euro sign
         {"\xD0\x9E\xD0\xA8_\xE2\x82\xAC", false}, // Cyrillic beside the euro sign
         {"a\xC3", false},
         {"\xFF", false},

@@ -72,8 +72,8 @@ struct Case {
     const char* what;
     const char* path; // in the scratch folder
     bool inUse;
-    DWORD readError;    // CreateFileA for reading, OPEN_EXISTING
-    DWORD writeError;   // CreateFileA for writing, CREATE_ALWAYS
+    DWORD readError;     // CreateFileA for reading, OPEN_EXISTING
+    DWORD writeError;    // CreateFileA for writing, CREATE_ALWAYS
     DWORD moveFromError; // MoveFileExA of the path onto a new name
     DWORD moveOntoError; // MoveFileExA of another file onto the path, replacing it
 };
@@ -81,8 +81,8 @@ struct Case {
 const Case kCases[] = {
     {"missing file", "missing", false, ERROR_FILE_NOT_FOUND, 0, ERROR_FILE_NOT_FOUND, 0},
     {"folder", "folder", false, ERROR_ACCESS_DENIED, ERROR_ACCESS_DENIED, 0, ERROR_ACCESS_DENIED},
-    {"missing folder in the path", "none/file", false, ERROR_PATH_NOT_FOUND, ERROR_PATH_NOT_FOUND,
-     ERROR_PATH_NOT_FOUND, ERROR_PATH_NOT_FOUND},
+    {"missing folder in the path", "none/file", false, ERROR_PATH_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_PATH_NOT_FOUND,
+     ERROR_PATH_NOT_FOUND},
     {"file in use", "file", true, ERROR_SHARING_VIOLATION, ERROR_SHARING_VIOLATION, ERROR_SHARING_VIOLATION,
      ERROR_ACCESS_DENIED},
 };
@@ -105,10 +105,9 @@ TEST_F(FileErrors, OpenAndMoveFailWithWin32sCodes)
         }
         if (c.moveOntoError != 0) {
             std::ofstream(Path("other")) << "other";
-            EXPECT_EQ(ErrorOf([&] {
-                          return MoveFileExA(Path("other").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-                      }),
-                      c.moveOntoError);
+            EXPECT_EQ(
+                ErrorOf([&] { return MoveFileExA(Path("other").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING); }),
+                c.moveOntoError);
         }
     }
 }
@@ -124,8 +123,7 @@ TEST_F(FileErrors, ReadAndWriteNeedTheRightAccess)
     EXPECT_EQ(ErrorOf([&] { return WriteFile(reading, "x", 1, &done, nullptr); }), ERROR_ACCESS_DENIED);
     EXPECT_EQ(done, 0u);
     EXPECT_EQ(ErrorOf([&] { return ReadFile(writing, buffer, 1, &done, nullptr); }), ERROR_ACCESS_DENIED);
-    EXPECT_EQ(ErrorOf([&] { return ReadFile(INVALID_HANDLE_VALUE, buffer, 1, &done, nullptr); }),
-              ERROR_INVALID_HANDLE);
+    EXPECT_EQ(ErrorOf([&] { return ReadFile(INVALID_HANDLE_VALUE, buffer, 1, &done, nullptr); }), ERROR_INVALID_HANDLE);
     CloseHandle(reading);
     CloseHandle(writing);
 }

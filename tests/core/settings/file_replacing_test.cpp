@@ -50,8 +50,8 @@ protected:
 
     // The file belongs to the user the save runs as, so only its mode
     // decides whether it may be written.
-    void Write(const std::string& file, const std::string& bytes, fs::perms mode = fs::perms::owner_read
-                                                                                     | fs::perms::owner_write)
+    void Write(const std::string& file, const std::string& bytes,
+               fs::perms mode = fs::perms::owner_read | fs::perms::owner_write)
     {
         std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
         fs::permissions(file, mode);

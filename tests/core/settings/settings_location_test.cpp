@@ -123,7 +123,7 @@ bool WritableForAnOrdinaryUser(const std::string& folder)
     if (child == 0) {
         constexpr uid_t Nobody = 65534;
         const bool dropped = ::setgroups(0, nullptr) == 0 && ::setresgid(Nobody, Nobody, Nobody) == 0
-            && ::setresuid(Nobody, Nobody, Nobody) == 0;
+                             && ::setresuid(Nobody, Nobody, Nobody) == 0;
         ::_exit(!dropped ? 2 : FolderIsWritable(folder) ? 1 : 0);
     }
     int status = 0;

@@ -9,10 +9,10 @@
 #include <iterator>
 
 const std::vector<std::string> DEFAULT_PREFIXES = {
-    "ERROR_", "RPC_", "E_", "CO_", "OLE_", "DV_", "DRAGDROP_", "CLASS_", "MARSHAL_", "DATA_", "VIEW_", "REGDB_",
-    "CAT_", "CS_", "CACHE_", "OLEOBJ_", "CLIENTSITE_", "INPLACE_", "ENUM_", "CONVERT10_", "CLIPBRD_", "MK_",
-    "MEM_", "DISP_", "STG_", "TYPE_", "NTE_", "CRYPT_", "CERTSRV_", "TRUST_", "DIGSIG_", "PERSIST_", "CERT_",
-    "SPAPI_",
+    "ERROR_", "RPC_",       "E_",       "CO_",     "OLE_",     "DV_",    "DRAGDROP_", "CLASS_",      "MARSHAL_",
+    "DATA_",  "VIEW_",      "REGDB_",   "CAT_",    "CS_",      "CACHE_", "OLEOBJ_",   "CLIENTSITE_", "INPLACE_",
+    "ENUM_",  "CONVERT10_", "CLIPBRD_", "MK_",     "MEM_",     "DISP_",  "STG_",      "TYPE_",       "NTE_",
+    "CRYPT_", "CERTSRV_",   "TRUST_",   "DIGSIG_", "PERSIST_", "CERT_",  "SPAPI_",
 };
 
 Bytes ReadBytes(const std::string& path)

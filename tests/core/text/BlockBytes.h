@@ -55,7 +55,7 @@ inline std::string SoundBlock(const std::vector<std::string>& texts, char ascend
         entries.push_back({length, length + 1, static_cast<std::uint32_t>(i), texts[i] + std::string(1, '\0')});
     }
     const std::string body = BlockBody(entries);
-    return BlockHeader(static_cast<std::uint32_t>(texts.size()), static_cast<std::uint32_t>(body.size()), 1,
-                       ascending, descending)
+    return BlockHeader(static_cast<std::uint32_t>(texts.size()), static_cast<std::uint32_t>(body.size()), 1, ascending,
+                       descending)
            + body;
 }

@@ -11,10 +11,7 @@
 
 class TempFolder {
 public:
-    TempFolder()
-    {
-        path = MakeScratchFolder("vantrel-text");
-    }
+    TempFolder() { path = MakeScratchFolder("vantrel-text"); }
     ~TempFolder()
     {
         std::error_code ignored;

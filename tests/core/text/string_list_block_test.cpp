@@ -19,8 +19,8 @@ TEST_F(StringListBlockForm, OneItemGivesTheDocumentedBytes)
     TStringsStorage list;
     list.Add("winerror.h");
     const std::string expected = "TSSF\x01\x00\x00\x00"s + "\x01\x00\x00\x00"s + "\x1B\x00\x00\x00"s
-                                 + "\x00\x00\x00\x00"s + "\x0A\x00\x00\x00"s + "\x0B\x00\x00\x00"s
-                                 + "\x00\x00\x00\x00"s + "winerror.h\x00"s;
+                                 + "\x00\x00\x00\x00"s + "\x0A\x00\x00\x00"s + "\x0B\x00\x00\x00"s + "\x00\x00\x00\x00"s
+                                 + "winerror.h\x00"s;
     EXPECT_EQ(Written(list), expected);
 }
 

@@ -71,8 +71,7 @@ TEST_F(StringListTextFile, LoadDropsUpToTwoLineEndCharactersAndSkipsEmptyLines)
 {
     // Read in text mode, as on Windows: CR LF is one LF, so "c\r\r\n" is
     // "c\r\n", and Ctrl+Z ends the text.
-    EXPECT_EQ(Loaded("a\nb\r\n\r\n\nc\r\r\nd\re\rf"),
-              (std::vector<std::string>{"a", "b", "c", "d\re\rf"}));
+    EXPECT_EQ(Loaded("a\nb\r\n\r\n\nc\r\r\nd\re\rf"), (std::vector<std::string>{"a", "b", "c", "d\re\rf"}));
     EXPECT_EQ(Loaded("x\r\ny\x1Az\r\n"), (std::vector<std::string>{"x", "y"}));
 }
 

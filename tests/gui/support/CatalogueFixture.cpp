@@ -31,8 +31,9 @@ TfrmMain& CatalogueFixture::CreateShownWithFind()
 void CatalogueFixture::SetHeaders(Entries entries)
 {
     TSettings::tagErrorsOptions& lists = Settings->ErrorsOptions;
-    Replace(lists.Headers, lists.HeaderSelected,
-            [&lists](LPCSTR text, bool) { return lists.AddHeader(text); }, lists.RemoveHeader, entries);
+    Replace(
+        lists.Headers, lists.HeaderSelected, [&lists](LPCSTR text, bool) { return lists.AddHeader(text); },
+        lists.RemoveHeader, entries);
 }
 
 void CatalogueFixture::SetPrefixes(Entries entries)

@@ -17,8 +17,7 @@
 
 // Installs a fake for the life of the object, and puts the real service
 // back afterwards.
-template <class Service>
-class ScopedSeam {
+template <class Service> class ScopedSeam {
 public:
     explicit ScopedSeam(Service& fake) { Seam<Service>::Install(&fake); }
     ~ScopedSeam() { Seam<Service>::Install(nullptr); }

@@ -34,8 +34,7 @@ private:
 };
 
 // A row as a header scan gives it, with every sub-item filled.
-CodeEntry FullRow(const char* mnemonic, const char* code, const char* header, const char* line,
-                  const char* offset);
+CodeEntry FullRow(const char* mnemonic, const char* code, const char* header, const char* line, const char* offset);
 
 // The data of a drag of this program's that started from a control of the
 // class className.

@@ -5,8 +5,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-int RunProgram(const StartupOptions& options, const std::function<void()>& inLoop,
-               const std::function<void()>& onHang)
+int RunProgram(const StartupOptions& options, const std::function<void()>& inLoop, const std::function<void()>& onHang)
 {
     QTimer::singleShot(0, [inLoop] {
         if (inLoop)
