@@ -18,9 +18,9 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-
 RUN_PACKAGES=(libwine mingw-w64-common)
 # clang and its runtime build the fuzz targets; openbox, trayer (a notification
 # area), x11-utils (xprop, xwininfo) and imagemagick (screenshots) make the
-# desktop of the desktop tests.
+# desktop of the desktop tests; clang-format checks the sources' layout.
 TEST_PACKAGES=(libwine xvfb xauth xclip xdotool mingw-w64-common poppler-utils clang libclang-rt-14-dev
-               openbox trayer x11-utils imagemagick)
+               openbox trayer x11-utils imagemagick clang-format)
 
 # cpack's dpkg-shlibdeps and file, and the checks of the package.
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian)
