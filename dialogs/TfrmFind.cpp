@@ -2,10 +2,10 @@
 
 #include "dialogs/MainWindowLink.h"
 #include "widgets/AnsiQString.h"
+#include "widgets/KeyPreview.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -87,15 +87,8 @@ void TfrmFind::Edit1KeyDown(int key)
 
 bool TfrmFind::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    // A key that a control passes on to its parents is previewed once,
-    // where the focused control received it.
-    const QWidget* focus = focusWidget();
-    if (watched != (focus != nullptr ? focus : this))
-        return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (!MovesBetweenControls(watched, Edit1, key))
+    const int key = KeyPressAtFocus(*this, watched, event);
+    if (key != 0 && !MovesBetweenControls(watched, Edit1, key))
         Edit1KeyDown(key);
     // The control still receives the key.
     return false;

@@ -4,8 +4,8 @@
 #include "lookup/FamilyMessages.h"
 #include "lookup/LookupCatalogue.h"
 #include "settings/TSettings.h"
+#include "widgets/KeyPreview.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -65,14 +65,7 @@ bool TfrmLookup::eventFilter(QObject* watched, QEvent* event)
         ReportLineActivate(txtLookupReport->cursorForPosition(at).blockNumber());
         return false;
     }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    // A key that a control passes on to its parents is seen once, where
-    // the focused control received it.
-    const QWidget* focus = focusWidget();
-    if (watched != (focus != nullptr ? focus : this))
-        return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int key = KeyPressAtFocus(*this, watched, event);
     if (key == Qt::Key_Escape) {
         close();
         return true;

@@ -16,6 +16,16 @@ void KeyPreview::Watch(QWidget* window, std::function<bool()> active)
     windows.push_back({window, std::move(active)});
 }
 
+int KeyPressAtFocus(const QWidget& window, const QObject* watched, const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return 0;
+    const QWidget* focus = window.focusWidget();
+    if (watched != (focus != nullptr ? focus : &window))
+        return 0;
+    return static_cast<const QKeyEvent*>(event)->key();
+}
+
 QKeyCombination KeyPreview::CombinationOf(const QKeyEvent& event)
 {
     return QKeyCombination(event.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(event.key()));

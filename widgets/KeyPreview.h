@@ -18,7 +18,14 @@ class QKeyEvent;
 inline constexpr char EnterKey = 13;
 inline constexpr char EscapeKey = 27;
 
+class QEvent;
 class QWidget;
+
+// For a window's own filter over its controls: the key of a press to act
+// on, or 0. A key that a control passes on to its parents reaches the filter
+// once for each of them; it counts once, where the focused control (the
+// window, when none has focus) received it.
+int KeyPressAtFocus(const QWidget& window, const QObject* watched, const QEvent* event);
 
 class KeyPreview : public QObject {
     Q_OBJECT
