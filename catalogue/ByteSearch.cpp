@@ -116,6 +116,16 @@ unsigned EqualMask(__m128i bytes, char c)
 {
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
 }
+
+// The positions in 16 bytes that are ASCII letters, as a mask.
+unsigned LetterMask(__m128i bytes)
+{
+    // Bit 5 set makes capitals small and leaves 'a'..'z' as they are; those
+    // are then moved to the bottom of the signed range: -128..-103.
+    const __m128i small = _mm_or_si128(bytes, _mm_set1_epi8(0x20));
+    const __m128i shifted = _mm_add_epi8(small, _mm_set1_epi8(static_cast<char>(0x80 - 'a')));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(shifted, _mm_set1_epi8(-128 + 26))));
+}
 #endif
 
 } // namespace
@@ -151,6 +161,25 @@ const char* FindSpaceTabOrNul(const char* from, const char* to)
 #endif
     for (; p < to; ++p) {
         if (*p == ' ' || *p == '\t' || *p == '\0')
+            return p;
+    }
+    return to;
+}
+
+const char* FindNonNameByte(const char* from, const char* to)
+{
+    const char* p = from;
+#if defined(__SSE2__)
+    for (; to - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const unsigned name = LetterMask(bytes) | DigitMask(bytes) | EqualMask(bytes, '_');
+        if (name != 0xFFFFu)
+            return p + std::countr_zero(~name);
+    }
+#endif
+    for (; p < to; ++p) {
+        const char c = *p;
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'))
             return p;
     }
     return to;

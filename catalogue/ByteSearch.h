@@ -23,3 +23,7 @@ const char* FindDigitMinusOrNul(const char* from, const char* to);
 
 // The first space, TAB or NUL in [from, to), or to: the end of a name.
 const char* FindSpaceTabOrNul(const char* from, const char* to);
+
+// The first byte in [from, to) that is no ASCII letter, digit or underscore,
+// or to: the end of a C name, for the macro names of every #define line.
+const char* FindNonNameByte(const char* from, const char* to);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,9 @@ struct Value {
 struct Token {
     enum class Kind { Number, Name, Punct };
     Kind kind = Kind::Punct;
-    std::string text;
+    // Into the expression, a macro's body or the expander's pasted texts,
+    // which all outlive the tokens: copying a token costs no allocation.
+    std::string_view text;
     Value value;
 
     bool Is(std::string_view punct) const { return kind == Kind::Punct && text == punct; }
@@ -237,9 +240,9 @@ public:
     }
 
 private:
-    bool IsActive(const std::string& name) const
+    bool IsActive(std::string_view name) const
     {
-        for (const std::string& a : active) {
+        for (const std::string_view a : active) {
             if (a == name)
                 return true;
         }
@@ -314,7 +317,8 @@ private:
             }
             if (paste && !leftEmpty && !piece.empty()) {
                 std::vector<Token> joined;
-                if (!Tokenize(replaced.back().text + piece.front().text, joined) || joined.size() != 1)
+                pasted.push_back(std::string(replaced.back().text).append(piece.front().text));
+                if (!Tokenize(pasted.back(), joined) || joined.size() != 1)
                     return false;
                 replaced.back() = std::move(joined.front());
                 piece.erase(piece.begin());
@@ -331,7 +335,9 @@ private:
     }
 
     const MacroTable& macros;
-    std::vector<std::string> active;
+    std::vector<std::string_view> active;
+    // The texts ## makes, which the tokens made of them point into.
+    std::list<std::string> pasted; // no allocation while there are none
     int produced = 0;
 };
 
@@ -341,7 +347,7 @@ enum class IntType { Signed8, Unsigned8, Signed16, Unsigned16, Signed32, Unsigne
 // and Windows' integer typedefs. Nothing when a word is neither and no
 // keyword shows it is a type: (NAME) - 1 may be a subtraction from a value
 // the loaded headers do not define, which must not be guessed.
-std::optional<IntType> CastType(const std::vector<std::string>& words)
+std::optional<IntType> CastType(const std::vector<std::string_view>& words)
 {
     static constexpr std::pair<std::string_view, int> kUnsigned[] = {
         {"DWORD", 32},   {"ULONG", 32},  {"UINT", 32},   {"UINT32", 32},    {"ULONG32", 32},   {"DWORD32", 32},
@@ -359,7 +365,7 @@ std::optional<IntType> CastType(const std::vector<std::string>& words)
     bool allKnown = true;
     int width = 32;
     int longs = 0;
-    for (const std::string& w : words) {
+    for (const std::string_view w : words) {
         bool known = std::find(std::begin(kKeywords), std::end(kKeywords), w) != std::end(kKeywords);
         keyword = keyword || known;
         isUnsigned = isUnsigned || w == "unsigned";
@@ -487,19 +493,30 @@ private:
         return true;
     }
 
-    // Binary operators by level, from || (0) to * / % (9).
+    // Binary operators by level, from || (0) to * / % (9). Asked at every
+    // level for every operand, so it reads the one or two characters
+    // rather than comparing texts.
     static int Level(const Token& t)
     {
-        static constexpr std::pair<std::string_view, int> kLevels[] = {
-            {"||", 0}, {"&&", 1}, {"|", 2},  {"^", 3},  {"&", 4}, {"==", 5}, {"!=", 5}, {"<", 6}, {">", 6},
-            {"<=", 6}, {">=", 6}, {"<<", 7}, {">>", 7}, {"+", 8}, {"-", 8},  {"*", 9},  {"/", 9}, {"%", 9}};
-        if (t.kind != Token::Kind::Punct)
+        if (t.kind != Token::Kind::Punct || t.text.empty() || t.text.size() > 2)
             return -1;
-        for (const auto& [op, level] : kLevels) {
-            if (t.text == op)
-                return level;
+        const char first = t.text[0];
+        const char second = t.text.size() == 2 ? t.text[1] : '\0';
+        switch (first) {
+        case '|': return second == '|' ? 0 : second == '\0' ? 2 : -1;
+        case '&': return second == '&' ? 1 : second == '\0' ? 4 : -1;
+        case '^': return second == '\0' ? 3 : -1;
+        case '=': return second == '=' ? 5 : -1;
+        case '!': return second == '=' ? 5 : -1;
+        case '<':
+        case '>': return second == first ? 7 : second == '\0' || second == '=' ? 6 : -1;
+        case '+':
+        case '-': return second == '\0' ? 8 : -1;
+        case '*':
+        case '/':
+        case '%': return second == '\0' ? 9 : -1;
+        default: return -1;
         }
-        return -1;
     }
 
     bool Binary(Value& v, int level, bool live)
@@ -509,7 +526,7 @@ private:
         if (!Binary(v, level + 1, live))
             return false;
         for (const Token* t = Peek(); t != nullptr && Level(*t) == level; t = Peek()) {
-            const std::string op = t->text;
+            const std::string_view op = t->text;
             ++at;
             const bool rightLive = live && (op == "&&" ? !v.IsZero() : op == "||" ? v.IsZero() : true);
             Value right;
@@ -519,7 +536,7 @@ private:
         return true;
     }
 
-    static bool Apply(const std::string& op, Value& a, Value b, bool live)
+    static bool Apply(std::string_view op, Value& a, Value b, bool live)
     {
         if (op == "&&" || op == "||") {
             a = Value::Int(op == "&&" ? (!a.IsZero() && !b.IsZero()) : (!a.IsZero() || !b.IsZero()));
@@ -583,7 +600,7 @@ private:
     }
 
     // ( words ) before an operand is a cast.
-    bool CastAhead(std::vector<std::string>& words) const
+    bool CastAhead(std::vector<std::string_view>& words) const
     {
         std::size_t i = at + 1;
         for (; i < tokens.size() && tokens[i].kind == Token::Kind::Name; ++i)
@@ -613,7 +630,7 @@ private:
                 v = Value::Of(~v.bits, v.isUnsigned, v.wide);
             return true;
         }
-        std::vector<std::string> words;
+        std::vector<std::string_view> words;
         if (Peek() != nullptr && Peek()->Is("(") && CastAhead(words)) {
             const std::optional<IntType> type = CastType(words);
             if (!type)
@@ -651,7 +668,7 @@ private:
     // them.
     bool BuiltIn(Value& v, bool live)
     {
-        const std::string name = tokens[at].text;
+        const std::string_view name = tokens[at].text;
         const bool known = IsAlwaysBuiltIn(name) || macros.Find(name) == nullptr;
         if (!known || !(Peek(1) != nullptr && Peek(1)->Is("(")))
             return false;
@@ -706,7 +723,10 @@ bool ParseWhole(const std::vector<Token>& tokens, const MacroTable& macros, Valu
 std::optional<std::uint32_t> Evaluate(const std::vector<Token>& source, const MacroTable& macros)
 {
     Expander expander(macros);
+    // Most values need one allocation for their tokens, not one per
+    // doubling.
     std::vector<Token> expanded;
+    expanded.reserve(source.size() + 16);
     Value value;
     if (!expander.Expand(source, expanded, 0) || !ParseWhole(expanded, macros, value))
         return std::nullopt;
@@ -718,6 +738,7 @@ std::optional<std::uint32_t> Evaluate(const std::vector<Token>& source, const Ma
 std::optional<std::uint32_t> EvaluateConstant(std::string_view expression, const MacroTable& macros)
 {
     std::vector<Token> tokens;
+    tokens.reserve(16);
     if (!Tokenize(expression, tokens))
         return std::nullopt;
     return Evaluate(tokens, macros);

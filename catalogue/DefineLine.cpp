@@ -1,13 +1,13 @@
 #include "DefineLine.h"
 
 #include "ByteSearch.h"
+#include "CSourceBytes.h"
 #include "PrefixSet.h"
 
 #include "platform/win32.h"
 #include "text/HexDigit.h"
 
 #include <array>
-#include <cstring>
 
 namespace {
 
@@ -31,6 +31,27 @@ const char* SkipSpaces(const char* p, const char* end)
     while (p < end && *p == ' ')
         ++p;
     return p;
+}
+
+const char* SkipSpacesAndTabs(const char* p, const char* end)
+{
+    while (p < end && (*p == ' ' || *p == '\t'))
+        ++p;
+    return p;
+}
+
+// The word "define" at p, with room checked by the caller; compared byte by
+// byte, which is cheaper than a call for six bytes on every '#' line.
+bool IsDefineWord(const char* p)
+{
+    return p[0] == 'd' && p[1] == 'e' && p[2] == 'f' && p[3] == 'i' && p[4] == 'n' && p[5] == 'e';
+}
+
+std::string_view MacroNameAt(const char* p, const char* end)
+{
+    if (p == end || !IsCNameStart(*p))
+        return {};
+    return std::string_view(p, static_cast<std::size_t>(FindNonNameByte(p + 1, end) - p));
 }
 
 bool IsDigit(char c)
@@ -75,35 +96,66 @@ bool FindNumber(const char* from, const char* to, DWORD& value)
     return false;
 }
 
-bool ParseDefineName(const char* text, std::size_t length, const PrefixSet& prefixes, std::string_view& name)
+const char* DefineNameStart(const char* text, std::size_t length)
 {
     const char* end = text + length;
     const char* p = SkipSpaces(text, end);
     if (end - p < 7 || *p != '#')
-        return false;
+        return nullptr;
     // The line is a C text, which a NUL byte ends. No NUL matches a space,
     // "define" or a prefix, so only the name and the value look out for one.
     p = SkipSpaces(p + 1, end);
-    if (end - p < 6 || std::memcmp(p, "define", 6) != 0)
-        return false;
-    p = SkipSpaces(p + 6, end);
-    if (p == end || !prefixes.MatchesStartOf(p, static_cast<std::size_t>(end - p)))
-        return false;
+    if (end - p < 6 || !IsDefineWord(p))
+        return nullptr;
+    return SkipSpaces(p + 6, end);
+}
 
+bool ParseDefineName(const char* nameStart, const char* end, const PrefixSet& prefixes, std::string_view& name)
+{
+    if (nameStart == nullptr || nameStart == end
+        || !prefixes.MatchesStartOf(nameStart, static_cast<std::size_t>(end - nameStart)))
+        return false;
     // A line end does not end the name, so a name with nothing after it
     // takes the LF along and finds no value.
-    name = std::string_view(p, static_cast<std::size_t>(FindSpaceTabOrNul(p, end) - p));
+    name = std::string_view(nameStart, static_cast<std::size_t>(FindSpaceTabOrNul(nameStart, end) - nameStart));
+    return true;
+}
+
+bool ParseDefineName(const char* text, std::size_t length, const PrefixSet& prefixes, std::string_view& name)
+{
+    return ParseDefineName(DefineNameStart(text, length), text + length, prefixes, name);
+}
+
+bool ParseDefineLine(const char* nameStart, const char* end, const PrefixSet& prefixes, DefinedCode& code)
+{
+    std::string_view name;
+    if (!ParseDefineName(nameStart, end, prefixes, name))
+        return false;
+    if (!FindNumber(name.data() + name.size(), end, code.Value))
+        return false;
+    code.Name = name;
     return true;
 }
 
 bool ParseDefineLine(const char* text, std::size_t length, const PrefixSet& prefixes, DefinedCode& code)
 {
-    std::string_view name;
-    if (!ParseDefineName(text, length, prefixes, name))
-        return false;
-    const char* nameEnd = name.data() + name.size();
-    if (!FindNumber(nameEnd, text + length, code.Value))
-        return false;
-    code.Name = name;
-    return true;
+    return ParseDefineLine(DefineNameStart(text, length), text + length, prefixes, code);
+}
+
+std::string_view DefinedMacroName(const char* text, std::size_t length, const char* nameStart)
+{
+    const char* end = text + length;
+    // Where the scan's reading found a name, the preprocessor's finds the
+    // same one; where it found none, a TAB may be what stopped it.
+    if (nameStart != nullptr) {
+        if (const std::string_view name = MacroNameAt(nameStart, end); !name.empty())
+            return name;
+    }
+    const char* p = SkipSpacesAndTabs(text, end);
+    if (p == end || *p != '#')
+        return {};
+    p = SkipSpacesAndTabs(p + 1, end);
+    if (end - p < 6 || !IsDefineWord(p))
+        return {};
+    return MacroNameAt(SkipSpacesAndTabs(p + 6, end), end);
 }

@@ -1,6 +1,8 @@
 #include "ExpressionRows.h"
 
+#include "catalogue/ByteSearch.h"
 #include "catalogue/CSourceBytes.h"
+#include "catalogue/DefineLine.h"
 
 #include "ConstantExpression.h"
 #include "MacroTable.h"
@@ -9,36 +11,32 @@
 
 #include <array>
 #include <bit>
+#include <cstring>
 #include <memory>
 
 namespace {
 
+// Eight bytes a step: every #define of a load is hashed while the headers
+// are read, so a byte-at-a-time hash would be a good part of the load.
 std::uint32_t NameHash(std::string_view name)
 {
-    std::uint32_t hash = 2166136261u;
-    for (const char c : name)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    return hash;
-}
-
-// The name of a #define line, without its parameters; empty for any other
-// line.
-std::string_view DefinedName(const char* text, std::size_t length)
-{
-    const std::string_view line(text, length);
-    std::size_t at = line.find_first_not_of(" \t");
-    if (at == std::string_view::npos || line[at] != '#')
-        return {};
-    at = line.find_first_not_of(" \t", at + 1);
-    if (at == std::string_view::npos || line.substr(at, 6) != "define")
-        return {};
-    at = line.find_first_not_of(" \t", at + 6);
-    if (at == std::string_view::npos || !IsCNameStart(line[at]))
-        return {};
-    std::size_t end = at;
-    while (end < line.size() && IsCNameByte(line[end]))
-        ++end;
-    return line.substr(at, end - at);
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
+    std::uint64_t hash = name.size() * kMultiplier;
+    std::size_t at = 0;
+    for (; at + 8 <= name.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, name.data() + at, 8);
+        hash = (hash ^ word) * kMultiplier;
+        hash ^= hash >> 29;
+    }
+    if (at < name.size()) {
+        std::uint64_t word = 0;
+        for (std::size_t i = at; i < name.size(); ++i)
+            word = word << 8 | static_cast<unsigned char>(name[i]);
+        hash = (hash ^ word) * kMultiplier;
+        hash ^= hash >> 29;
+    }
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
 // The words that may stand around a plain number without changing it.
@@ -148,9 +146,9 @@ bool IsPlainNumber(std::string_view text)
         const char c = text[at];
         if (IsCBlank(c) || c == '(' || c == ')') {
             ++at;
-        } else if (text.substr(at, 2) == "//") {
+        } else if (c == '/' && at + 1 < text.size() && text[at + 1] == '/') {
             break;
-        } else if (text.substr(at, 2) == "/*") {
+        } else if (c == '/' && at + 1 < text.size() && text[at + 1] == '*') {
             const std::size_t end = text.find("*/", at + 2);
             if (end == std::string_view::npos)
                 break;
@@ -173,19 +171,15 @@ bool IsPlainNumber(std::string_view text)
     return number;
 }
 
-void ExpressionRows::NoteDefine(std::uint32_t header, std::uint64_t lineOffset, const char* text, std::size_t length)
+void ExpressionRows::NoteDefine(std::uint32_t header, std::uint64_t lineOffset, std::string_view name)
 {
-    const std::string_view name = DefinedName(text, length);
-    if (!name.empty())
-        defines.push_back({NameHash(name), header, lineOffset});
+    defines.push_back({NameHash(name), header, lineOffset});
 }
 
 void ExpressionRows::NoteRow(std::size_t row, std::string_view name, std::string_view valueText)
 {
-    for (const char c : name) {
-        if (!IsCNameByte(c))
-            return; // a function-like macro has no value of its own
-    }
+    if (FindNonNameByte(name.data(), name.data() + name.size()) != name.data() + name.size())
+        return; // a function-like macro has no value of its own
     if (IsPlainNumber(valueText))
         return;
     rows.push_back({row, texts.size(), valueText.size()});
@@ -212,7 +206,7 @@ void ExpressionRows::Evaluate(CodeTable& table) const
             const HANDLE file = files.Get(define.Header);
             if (file == INVALID_HANDLE_VALUE || !ReadLineAt(file, define.LineOffset, line))
                 return false;
-            if (DefinedName(line.data(), line.size()) != name)
+            if (DefinedMacroName(line.data(), line.size()) != name)
                 return false;
             // The first definition holds even where it cannot be read (one
             // continued on the next line): a later one is not guessed at.

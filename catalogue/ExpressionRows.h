@@ -18,9 +18,10 @@
 
 class ExpressionRows {
 public:
-    // For the scan, every #define line of a header in file order: where it
-    // is, so that the defines an expression uses can be read back.
-    void NoteDefine(std::uint32_t header, std::uint64_t lineOffset, const char* text, std::size_t length);
+    // For the scan, every #define line of a header in file order: the
+    // macro's name and where its line is, so that the defines an expression
+    // uses can be read back.
+    void NoteDefine(std::uint32_t header, std::uint64_t lineOffset, std::string_view name);
     // For the scan, a line that became row number row; valueText is the rest
     // of the line after the name.
     void NoteRow(std::size_t row, std::string_view name, std::string_view valueText);

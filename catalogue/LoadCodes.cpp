@@ -51,15 +51,18 @@ LoadedCodes LoadCodes(const CodeLists& lists, const std::function<void(const Fai
         if (lists.HeaderSelected[i] == 0)
             continue;
         const LPCSTR path = lists.Headers.Text(i);
-        FailedHeader failed{path, true, MissingReason(path)};
+        // A failed header, memory running out included, adds no rows. Why
+        // it failed is asked only then: a load of many headers would pay a
+        // look at each file for nothing.
+        FailedHeader failed{path, false,
+                            ScanHeader(path, lists.Prefixes, lists.PrefixSelected, loaded.Rows, &expressions)};
         if (failed.Error == 0) {
-            // A failed header, memory running out included, adds no rows.
-            failed.Missing = false;
-            failed.Error = ScanHeader(path, lists.Prefixes, lists.PrefixSelected, loaded.Rows, &expressions);
-            if (failed.Error == 0) {
-                ++loaded.LoadedHeaders;
-                continue;
-            }
+            ++loaded.LoadedHeaders;
+            continue;
+        }
+        if (const DWORD missing = MissingReason(path); missing != 0) {
+            failed.Missing = true;
+            failed.Error = missing;
         }
         if (onFailure)
             onFailure(failed);

@@ -37,11 +37,13 @@ DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, CodeTable& rows, Expr
         return ERROR_INVALID_DATA;
     // Only a line with a '#' can declare a code.
     do {
+        const char* nameStart = DefineNameStart(line.Text, line.Length);
+        if (expressions != nullptr) {
+            if (const std::string_view macro = DefinedMacroName(line.Text, line.Length, nameStart); !macro.empty())
+                expressions->NoteDefine(static_cast<std::uint32_t>(rows.HeaderCount() - 1), line.Offset, macro);
+        }
         DefinedCode code{};
-        if (expressions != nullptr)
-            expressions->NoteDefine(static_cast<std::uint32_t>(rows.HeaderCount() - 1), line.Offset, line.Text,
-                                    line.Length);
-        if (ParseDefineLine(line.Text, line.Length, prefixes, code)) {
+        if (ParseDefineLine(nameStart, line.Text + line.Length, prefixes, code)) {
             rows.Add(code.Name, code.Value, line.Number, line.Offset, line.Length);
             if (expressions != nullptr) {
                 const char* valueStart = code.Name.data() + code.Name.size();

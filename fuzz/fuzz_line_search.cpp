@@ -7,6 +7,7 @@
 #include "FuzzCheck.h"
 
 #include "catalogue/ByteSearch.h"
+#include "catalogue/CSourceBytes.h"
 #include "catalogue/DefineLine.h"
 #include "catalogue/PrefixSet.h"
 #include "platform/win32.h"
@@ -51,6 +52,10 @@ void CheckSearches(const char* from, const char* to)
     CheckHash(from, to);
     FUZZ_CHECK(FindDigitMinusOrNul(from, to) == FirstOf(from, to, std::string_view("0123456789-\0", 12)));
     FUZZ_CHECK(FindSpaceTabOrNul(from, to) == FirstOf(from, to, std::string_view(" \t\0", 3)));
+    const char* nonName = from;
+    while (nonName < to && IsCNameByte(*nonName))
+        ++nonName;
+    FUZZ_CHECK(FindNonNameByte(from, to) == nonName);
 }
 
 struct EveryName {
@@ -69,6 +74,11 @@ void CheckDefineLine(const char* text, std::size_t length)
 {
     static const EveryName names;
     static const PrefixSet prefixes(names.List, reinterpret_cast<const BYTE*>(names.Selected.data()));
+    // The scan hands its reading of a line's start to the macro name's
+    // reader; with it or without, the name is the same.
+    const std::string_view macro = DefinedMacroName(text, length);
+    FUZZ_CHECK(DefinedMacroName(text, length, DefineNameStart(text, length)) == macro);
+    FUZZ_CHECK(macro.empty() || (macro.data() >= text && macro.data() + macro.size() <= text + length));
     DefinedCode code{};
     if (!ParseDefineLine(text, length, prefixes, code))
         return;

@@ -30,6 +30,11 @@ bool NameEnd(char c)
     return c == ' ' || c == '\t' || c == '\0';
 }
 
+bool NotCNameByte(char c)
+{
+    return !((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_');
+}
+
 // For every byte value at every position of a 40-byte range that holds
 // only filler otherwise, and for ranges cut short before it.
 void ExpectSameAsPlain(const char* (*search)(const char*, const char*), bool (*wanted)(char), char filler)
@@ -60,6 +65,12 @@ TEST(ByteSearchBlocks, NameEndAsPlainReading)
 {
     ExpectSameAsPlain(FindSpaceTabOrNul, NameEnd, 'A');
     ExpectSameAsPlain(FindSpaceTabOrNul, NameEnd, '\xA0');
+}
+
+TEST(ByteSearchBlocks, CNameEndAsPlainReading)
+{
+    for (const char filler : {'a', 'Z', '_', '7'})
+        ExpectSameAsPlain(FindNonNameByte, NotCNameByte, filler);
 }
 
 } // namespace

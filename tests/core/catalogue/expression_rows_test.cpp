@@ -58,12 +58,16 @@ TEST(ExpressionRows, ValuesOverEveryLoadedHeaderInAnyOrder)
                              "#define ERR_CALL(x) ((x) + 5)\n"
                              "#define ERR_CONTINUED (ERR_BASE + 3 \\\n  + 4)\n"
                              "#define ERR_NO_DIGIT ERR_BASE\n"
-                             "#define ERR_SECOND (ERR_TWICE + 1)\n"));
+                             "#define ERR_SECOND (ERR_TWICE + 1)\n"
+                             "#define ERR_TABBED (ERR_TAB_BASE + ERR_TAB_STEP + 0)\n"));
     headers.Add(folder.Write("bases.h",
                              "#define ERR_BASE 12000\n"
                              "#define MAKE_CODE(s, f, c) ((long)(((unsigned long)(s) << 31) | ((f) << 16) | (c)))\n"
                              "#define ERR_TWICE 40\n"
-                             "#define ERR_TWICE 50\n"));
+                             "#define ERR_TWICE 50\n"
+                             // TABs the scan does not read a code through still define a macro.
+                             "#define \tERR_TAB_BASE 300\n"
+                             "\t#\tdefine ERR_TAB_STEP 20\n"));
     const std::map<std::string, DWORD> values = Values(Load(headers, Prefixes{"ERR_"}));
     const std::map<std::string, DWORD> expected = {
         {"ERR_BASE_PLUS", 12007},
@@ -78,6 +82,7 @@ TEST(ExpressionRows, ValuesOverEveryLoadedHeaderInAnyOrder)
         {"ERR_CALL(x)", 5},   // a function-like macro has no value
         {"ERR_CONTINUED", 3}, // the line alone is no expression
         {"ERR_SECOND", 41},   // the first definition counts
+        {"ERR_TABBED", 320},
         {"ERR_BASE", 12000},
         {"ERR_TWICE", 40},
     };
