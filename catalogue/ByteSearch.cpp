@@ -1,6 +1,7 @@
 #include "ByteSearch.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 #if defined(__SSE2__)
@@ -177,10 +178,14 @@ const char* FindNonNameByte(const char* from, const char* to)
             return p + std::countr_zero(~name);
     }
 #endif
-    for (; p < to; ++p) {
-        const char c = *p;
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'))
-            return p;
-    }
-    return to;
+    // Most names end within the last sixteen bytes of their line.
+    static constexpr std::array<bool, 256> kNameBytes = [] {
+        std::array<bool, 256> bytes{};
+        for (std::size_t b = 0; b < bytes.size(); ++b)
+            bytes[b] = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '_';
+        return bytes;
+    }();
+    while (p < to && kNameBytes[static_cast<unsigned char>(*p)])
+        ++p;
+    return p;
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -310,7 +311,8 @@ private:
             if (body[b].Is("#"))
                 return false; // makes a string
             const bool besidePaste = (b > 0 && body[b - 1].Is("##")) || (b + 1 < body.size() && body[b + 1].Is("##"));
-            std::vector<Token> piece{body[b]};
+            // The body's token, or the argument a parameter stands for.
+            std::span<const Token> piece(&body[b], 1);
             for (std::size_t p = 0; p < macro.Parameters.size(); ++p) {
                 if (body[b].kind == Token::Kind::Name && body[b].text == macro.Parameters[p])
                     piece = besidePaste ? raw[p] : expanded[p];
@@ -320,14 +322,14 @@ private:
                 pasted.push_back(std::string(replaced.back().text).append(piece.front().text));
                 if (!Tokenize(pasted.back(), joined) || joined.size() != 1)
                     return false;
-                replaced.back() = std::move(joined.front());
-                piece.erase(piece.begin());
+                replaced.back() = joined.front();
+                piece = piece.subspan(1);
             }
             leftEmpty = piece.empty() && !paste;
-            for (Token& token : piece) {
+            for (const Token& token : piece) {
                 if (++produced > kMaxTokens)
                     return false;
-                replaced.push_back(std::move(token));
+                replaced.push_back(token);
             }
             paste = false;
         }
@@ -347,7 +349,7 @@ enum class IntType { Signed8, Unsigned8, Signed16, Unsigned16, Signed32, Unsigne
 // and Windows' integer typedefs. Nothing when a word is neither and no
 // keyword shows it is a type: (NAME) - 1 may be a subtraction from a value
 // the loaded headers do not define, which must not be guessed.
-std::optional<IntType> CastType(const std::vector<std::string_view>& words)
+std::optional<IntType> CastType(std::span<const Token> words)
 {
     static constexpr std::pair<std::string_view, int> kUnsigned[] = {
         {"DWORD", 32},   {"ULONG", 32},  {"UINT", 32},   {"UINT32", 32},    {"ULONG32", 32},   {"DWORD32", 32},
@@ -365,7 +367,8 @@ std::optional<IntType> CastType(const std::vector<std::string_view>& words)
     bool allKnown = true;
     int width = 32;
     int longs = 0;
-    for (const std::string_view w : words) {
+    for (const Token& word : words) {
+        const std::string_view w = word.text;
         bool known = std::find(std::begin(kKeywords), std::end(kKeywords), w) != std::end(kKeywords);
         keyword = keyword || known;
         isUnsigned = isUnsigned || w == "unsigned";
@@ -599,17 +602,21 @@ private:
         return true;
     }
 
-    // ( words ) before an operand is a cast.
-    bool CastAhead(std::vector<std::string_view>& words) const
+    // ( words ) before an operand is a cast: the words, or none.
+    std::span<const Token> CastAhead() const
     {
+        if (Peek() == nullptr || !Peek()->Is("("))
+            return {};
         std::size_t i = at + 1;
-        for (; i < tokens.size() && tokens[i].kind == Token::Kind::Name; ++i)
-            words.push_back(tokens[i].text);
-        if (words.empty() || i + 1 >= tokens.size() || !tokens[i].Is(")"))
-            return false;
+        while (i < tokens.size() && tokens[i].kind == Token::Kind::Name)
+            ++i;
+        if (i == at + 1 || i + 1 >= tokens.size() || !tokens[i].Is(")"))
+            return {};
         const Token& next = tokens[i + 1];
-        return next.kind != Token::Kind::Punct || next.Is("(") || next.Is("-") || next.Is("+") || next.Is("~")
-               || next.Is("!");
+        if (next.kind != Token::Kind::Punct || next.Is("(") || next.Is("-") || next.Is("+") || next.Is("~")
+            || next.Is("!"))
+            return std::span<const Token>(tokens).subspan(at + 1, i - at - 1);
+        return {};
     }
 
     bool Unary(Value& v, bool live)
@@ -630,8 +637,7 @@ private:
                 v = Value::Of(~v.bits, v.isUnsigned, v.wide);
             return true;
         }
-        std::vector<std::string_view> words;
-        if (Peek() != nullptr && Peek()->Is("(") && CastAhead(words)) {
+        if (const std::span<const Token> words = CastAhead(); !words.empty()) {
             const std::optional<IntType> type = CastType(words);
             if (!type)
                 return false;
@@ -672,33 +678,35 @@ private:
         const bool known = IsAlwaysBuiltIn(name) || macros.Find(name) == nullptr;
         if (!known || !(Peek(1) != nullptr && Peek(1)->Is("(")))
             return false;
-        std::vector<Value> arguments;
+        // No built-in takes more than three arguments.
+        std::array<Value, 3> arguments;
+        std::size_t count = 0;
         at += 2;
         if (!Take(")")) {
             do {
                 Value a;
-                if (!Conditional(a, live))
+                if (!Conditional(a, live) || count == arguments.size())
                     return false;
-                arguments.push_back(a);
+                arguments[count++] = a;
             } while (Take(","));
             if (!Take(")"))
                 return false;
         }
-        if (IsAlwaysBuiltIn(name) && arguments.size() == 1) {
+        if (IsAlwaysBuiltIn(name) && count == 1) {
             const std::int32_t x = static_cast<std::int32_t>(arguments[0].bits);
             v = x <= 0 ? Value::Int(x)
                        : Value::Of((static_cast<std::uint32_t>(x) & 0xFFFFu) | 0x80070000u, false, false);
             return true;
         }
-        if (name == "__MSABI_LONG" && arguments.size() == 1) {
+        if (name == "__MSABI_LONG" && count == 1) {
             v = arguments[0];
             return true;
         }
-        if (name == "_HRESULT_TYPEDEF_" && arguments.size() == 1) {
+        if (name == "_HRESULT_TYPEDEF_" && count == 1) {
             v = Cast(arguments[0], IntType::Signed32);
             return true;
         }
-        if ((name == "MAKE_HRESULT" || name == "MAKE_SCODE") && arguments.size() == 3) {
+        if ((name == "MAKE_HRESULT" || name == "MAKE_SCODE") && count == 3) {
             const std::uint32_t value = (static_cast<std::uint32_t>(arguments[0].bits) << 31)
                                         | (static_cast<std::uint32_t>(arguments[1].bits) << 16)
                                         | static_cast<std::uint32_t>(arguments[2].bits);

@@ -1,6 +1,5 @@
 #include "ExpressionRows.h"
 
-#include "catalogue/ByteSearch.h"
 #include "catalogue/CSourceBytes.h"
 #include "catalogue/DefineLine.h"
 
@@ -86,7 +85,7 @@ bool ReadLineAt(HANDLE file, std::uint64_t offset, std::string& line)
 class DefineIndex {
 public:
     template <typename Define>
-    explicit DefineIndex(const std::vector<Define>& defines) : slots(std::bit_ceil(defines.size() * 2 + 2), 0)
+    explicit DefineIndex(const std::deque<Define>& defines) : slots(std::bit_ceil(defines.size() * 2 + 2), 0)
     {
         for (std::size_t d = 0; d < defines.size(); ++d) {
             std::size_t at = defines[d].NameHash & (slots.size() - 1);
@@ -176,10 +175,8 @@ void ExpressionRows::NoteDefine(std::uint32_t header, std::uint64_t lineOffset, 
     defines.push_back({NameHash(name), header, lineOffset});
 }
 
-void ExpressionRows::NoteRow(std::size_t row, std::string_view name, std::string_view valueText)
+void ExpressionRows::NoteRow(std::size_t row, std::string_view valueText)
 {
-    if (FindNonNameByte(name.data(), name.data() + name.size()) != name.data() + name.size())
-        return; // a function-like macro has no value of its own
     if (IsPlainNumber(valueText))
         return;
     rows.push_back({row, texts.size(), valueText.size()});

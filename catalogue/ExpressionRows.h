@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +23,9 @@ public:
     // macro's name and where its line is, so that the defines an expression
     // uses can be read back.
     void NoteDefine(std::uint32_t header, std::uint64_t lineOffset, std::string_view name);
-    // For the scan, a line that became row number row; valueText is the rest
-    // of the line after the name.
-    void NoteRow(std::size_t row, std::string_view name, std::string_view valueText);
+    // For the scan, the line of an object-like macro that became row number
+    // row; valueText is the rest of the line after the name.
+    void NoteRow(std::size_t row, std::string_view valueText);
 
     struct Mark {
         std::size_t Defines;
@@ -49,7 +50,7 @@ private:
         std::size_t TextStart;
         std::size_t TextSize;
     };
-    std::vector<Define> defines;
+    std::deque<Define> defines; // never moved while it grows
     std::vector<Row> rows;
     std::string texts;
 };

@@ -38,17 +38,21 @@ DWORD ScanOpenFile(HANDLE file, const PrefixSet& prefixes, CodeTable& rows, Expr
     // Only a line with a '#' can declare a code.
     do {
         const char* nameStart = DefineNameStart(line.Text, line.Length);
+        std::string_view macro;
         if (expressions != nullptr) {
-            if (const std::string_view macro = DefinedMacroName(line.Text, line.Length, nameStart); !macro.empty())
+            macro = DefinedMacroName(line.Text, line.Length, nameStart);
+            if (!macro.empty())
                 expressions->NoteDefine(static_cast<std::uint32_t>(rows.HeaderCount() - 1), line.Offset, macro);
         }
         DefinedCode code{};
         if (ParseDefineLine(nameStart, line.Text + line.Length, prefixes, code)) {
             rows.Add(code.Name, code.Value, line.Number, line.Offset, line.Length);
-            if (expressions != nullptr) {
+            // A row's name is more than the macro's where parameters follow
+            // it: a function-like macro has no value of its own.
+            if (expressions != nullptr && code.Name == macro) {
                 const char* valueStart = code.Name.data() + code.Name.size();
                 expressions->NoteRow(
-                    rows.Count() - 1, code.Name,
+                    rows.Count() - 1,
                     std::string_view(valueStart, static_cast<std::size_t>(line.Text + line.Length - valueStart)));
             }
         }
