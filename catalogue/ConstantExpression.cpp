@@ -325,7 +325,8 @@ private:
                 replaced.back() = joined.front();
                 piece = piece.subspan(1);
             }
-            leftEmpty = piece.empty() && !paste;
+            // Empty pasted to empty stays empty, as C's placemarkers do.
+            leftEmpty = piece.empty() && (!paste || leftEmpty);
             for (const Token& token : piece) {
                 if (++produced > kMaxTokens)
                     return false;
@@ -345,23 +346,25 @@ private:
 
 enum class IntType { Signed8, Unsigned8, Signed16, Unsigned16, Signed32, Unsigned32, Signed64, Unsigned64 };
 
+// Windows' integer typedefs with their widths, and C's words of a type.
+constexpr std::pair<std::string_view, int> kUnsigned[] = {
+    {"DWORD", 32},   {"ULONG", 32},  {"UINT", 32},   {"UINT32", 32},    {"ULONG32", 32},   {"DWORD32", 32},
+    {"WORD", 16},    {"USHORT", 16}, {"BYTE", 8},    {"UCHAR", 8},      {"ULONGLONG", 64}, {"DWORD64", 64},
+    {"ULONG64", 64}, {"UINT64", 64}, {"size_t", 64}, {"ULONG_PTR", 64}, {"DWORD_PTR", 64}, {"UINT_PTR", 64}};
+constexpr std::pair<std::string_view, int> kSigned[] = {
+    {"HRESULT", 32}, {"NTSTATUS", 32}, {"SCODE", 32},  {"LONG", 32},     {"INT", 32},    {"BOOL", 32},
+    {"LSTATUS", 32}, {"INT32", 32},    {"LONG32", 32}, {"int", 32},      {"signed", 32}, {"SHORT", 16},
+    {"short", 16},   {"CHAR", 8},      {"char", 8},    {"LONGLONG", 64}, {"LONG64", 64}, {"INT64", 64},
+    {"__int64", 64}, {"LONG_PTR", 64}, {"INT_PTR", 64}};
+constexpr std::string_view kKeywords[] = {"unsigned", "signed",  "long",  "int",     "short",
+                                          "char",     "__int64", "const", "volatile"};
+
 // The type a cast names, from the words in its parentheses: C's keywords
 // and Windows' integer typedefs. Nothing when a word is neither and no
 // keyword shows it is a type: (NAME) - 1 may be a subtraction from a value
 // the loaded headers do not define, which must not be guessed.
 std::optional<IntType> CastType(std::span<const Token> words)
 {
-    static constexpr std::pair<std::string_view, int> kUnsigned[] = {
-        {"DWORD", 32},   {"ULONG", 32},  {"UINT", 32},   {"UINT32", 32},    {"ULONG32", 32},   {"DWORD32", 32},
-        {"WORD", 16},    {"USHORT", 16}, {"BYTE", 8},    {"UCHAR", 8},      {"ULONGLONG", 64}, {"DWORD64", 64},
-        {"ULONG64", 64}, {"UINT64", 64}, {"size_t", 64}, {"ULONG_PTR", 64}, {"DWORD_PTR", 64}, {"UINT_PTR", 64}};
-    static constexpr std::pair<std::string_view, int> kSigned[] = {
-        {"HRESULT", 32}, {"NTSTATUS", 32}, {"SCODE", 32},  {"LONG", 32},     {"INT", 32},    {"BOOL", 32},
-        {"LSTATUS", 32}, {"INT32", 32},    {"LONG32", 32}, {"int", 32},      {"signed", 32}, {"SHORT", 16},
-        {"short", 16},   {"CHAR", 8},      {"char", 8},    {"LONGLONG", 64}, {"LONG64", 64}, {"INT64", 64},
-        {"__int64", 64}, {"LONG_PTR", 64}, {"INT_PTR", 64}};
-    static constexpr std::string_view kKeywords[] = {"unsigned", "signed",  "long",  "int",     "short",
-                                                     "char",     "__int64", "const", "volatile"};
     bool isUnsigned = false;
     bool keyword = false;
     bool allKnown = true;
@@ -761,4 +764,18 @@ std::optional<std::uint32_t> EvaluateDefine(std::string_view name, const MacroTa
     token.kind = Token::Kind::Name;
     token.text = name;
     return Evaluate({token}, macros);
+}
+
+bool Is32BitTypeWord(std::string_view word)
+{
+    if (word == "unsigned" || word == "long")
+        return true;
+    using Types = std::span<const std::pair<std::string_view, int>>;
+    for (const Types types : {Types(kUnsigned), Types(kSigned)}) {
+        for (const auto& [name, bits] : types) {
+            if (word == name)
+                return bits == 32;
+        }
+    }
+    return false;
 }

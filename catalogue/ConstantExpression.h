@@ -24,3 +24,9 @@ std::optional<std::uint32_t> EvaluateConstant(std::string_view expression, const
 
 // The value of the object-like define name.
 std::optional<std::uint32_t> EvaluateDefine(std::string_view name, const MacroTable& macros);
+
+// True for a word that casts to a 32-bit integer, alone or beside others
+// of its kind: int, long, unsigned, signed, and Windows' 32-bit typedefs
+// (DWORD, LONG, HRESULT, ...). Such a cast leaves a number's 32 bits as
+// they are.
+bool Is32BitTypeWord(std::string_view word);

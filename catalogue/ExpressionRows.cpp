@@ -2,13 +2,13 @@
 
 #include "catalogue/CSourceBytes.h"
 #include "catalogue/DefineLine.h"
+#include "catalogue/HeaderLineReader.h"
 
 #include "ConstantExpression.h"
 #include "MacroTable.h"
 
 #include "platform/win32.h"
 
-#include <array>
 #include <bit>
 #include <cstring>
 #include <memory>
@@ -38,45 +38,28 @@ std::uint32_t NameHash(std::string_view name)
     return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
-// The words that may stand around a plain number without changing it.
+// The words that may stand around a plain number without changing its 32
+// bits: casts, and the headers' wrapper macros.
 bool IsNumberWrapper(std::string_view word)
 {
-    static constexpr std::array<std::string_view, 13> kWrappers = {
-        "_HRESULT_TYPEDEF_", "__MSABI_LONG", "HRESULT", "NTSTATUS", "SCODE", "DWORD", "LONG", "ULONG", "long", "int",
-        "unsigned",          "__LONG32",     "LSTATUS"};
-    for (const std::string_view w : kWrappers) {
-        if (word == w)
-            return true;
-    }
-    return false;
+    return Is32BitTypeWord(word) || word == "_HRESULT_TYPEDEF_" || word == "__MSABI_LONG" || word == "__LONG32";
 }
 
-// Reads the line that starts at offset back from an open header, with the
-// scan's rules: CRs dropped, a line of more than a megabyte taken as none.
+// Reads the line that starts at offset back from an open header, by the
+// scan's own reader, so that it reads as the scan read it.
 bool ReadLineAt(HANDLE file, std::uint64_t offset, std::string& line)
 {
-    constexpr std::size_t kLongestLine = 1 << 20;
     LONG high = static_cast<LONG>(offset >> 32);
+    SetLastError(0);
     if (SetFilePointer(file, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN) == INVALID_SET_FILE_POINTER
         && GetLastError() != 0)
         return false;
-    line.clear();
-    std::array<char, 512> chunk;
-    while (line.size() < kLongestLine) {
-        DWORD got = 0;
-        if (!ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr))
-            return false;
-        for (DWORD i = 0; i < got; ++i) {
-            const char c = chunk[i];
-            if (c == '\n' || c == 26)
-                return true;
-            if (c != '\r')
-                line += c;
-        }
-        if (got == 0)
-            return true;
-    }
-    return false;
+    HeaderLineReader reader(file, offset, 512);
+    HeaderLine read{};
+    if (!reader.Next(read))
+        return false;
+    line.assign(read.Text, read.Length);
+    return true;
 }
 
 // Where each define of the load is, by the hash of its name: open addressing,

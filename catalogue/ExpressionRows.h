@@ -56,7 +56,7 @@ private:
 };
 
 // True when the value after a define's name is one number, only inside
-// parentheses, casts to the usual integer types or the headers' wrappers
+// parentheses, casts to 32-bit integer types or the headers' wrappers
 // (_HRESULT_TYPEDEF_, __MSABI_LONG), with an optional minus sign: the
 // number the scan reads is then the define's value.
 bool IsPlainNumber(std::string_view valueText);

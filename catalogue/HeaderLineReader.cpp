@@ -9,15 +9,13 @@
 
 namespace {
 
-// Large enough that a whole header usually arrives in a few reads; a longer
-// line makes the buffer grow.
-constexpr std::size_t kChunk = 256 * 1024;
 constexpr std::size_t kLargestRead = std::size_t(1) << 30;
 constexpr char kEndOfFileMark = 26;
 
 } // namespace
 
-HeaderLineReader::HeaderLineReader(HANDLE file) : file_(file)
+HeaderLineReader::HeaderLineReader(HANDLE file, std::uint64_t start, std::size_t chunk)
+    : file_(file), chunk_(chunk), bufferOffset_(start)
 {
 }
 
@@ -127,12 +125,12 @@ bool HeaderLineReader::Fill()
 bool HeaderLineReader::MakeRoom()
 {
     if (buffer_ == nullptr) {
-        buffer_ = static_cast<char*>(LocalAlloc(LMEM_FIXED, kChunk));
+        buffer_ = static_cast<char*>(LocalAlloc(LMEM_FIXED, chunk_));
         if (buffer_ == nullptr) {
             error_ = ERROR_NOT_ENOUGH_MEMORY;
             return false;
         }
-        capacity_ = kChunk;
+        capacity_ = chunk_;
         begin_ = end_ = buffer_;
         return true;
     }

@@ -20,7 +20,11 @@ struct HeaderLine {
 
 class HeaderLineReader {
 public:
-    explicit HeaderLineReader(HANDLE file);
+    // Reads the file from where its pointer stands, at offset start, chunk
+    // bytes at a time: a header's scan reads large chunks, a line read back
+    // small ones.
+    static constexpr std::size_t kScanChunk = 256 * 1024;
+    explicit HeaderLineReader(HANDLE file, std::uint64_t start = 0, std::size_t chunk = kScanChunk);
     HeaderLineReader(const HeaderLineReader&) = delete;
     HeaderLineReader& operator=(const HeaderLineReader&) = delete;
     ~HeaderLineReader();
@@ -43,11 +47,12 @@ private:
     HeaderLine Deliver(char* start, std::size_t length, char* next);
 
     HANDLE file_;
+    std::size_t chunk_;
     char* buffer_ = nullptr;
     std::size_t capacity_ = 0;
-    char* begin_ = nullptr;          // first byte not yet delivered
-    char* end_ = nullptr;            // one past the last byte read
-    std::uint64_t bufferOffset_ = 0; // file offset of buffer_[0]
+    char* begin_ = nullptr;      // first byte not yet delivered
+    char* end_ = nullptr;        // one past the last byte read
+    std::uint64_t bufferOffset_; // file offset of buffer_[0]
     std::uint64_t lineNumber_ = 0;
     bool atEnd_ = false;
     DWORD error_ = 0;

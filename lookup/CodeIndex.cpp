@@ -93,14 +93,14 @@ CodeIndex::CodeIndex(const CodeTable& rows, const PrefixSet& prefixes, bool buil
     // Header and line order, with the resolved aliases among the rows. The
     // built-in catalogue alone is in that order already, and a one-shot
     // lookup should not pay for sorting it.
-    const auto before = [&](std::size_t a, std::size_t b) {
-        return places[a].Header != places[b].Header ? places[a].Header < places[b].Header
-                                                    : places[a].Line < places[b].Line;
+    const auto placeBefore = [](const Place& a, const Place& b) {
+        return a.Header != b.Header ? a.Header < b.Header : a.Line < b.Line;
     };
-    std::vector<std::size_t> order(definitions_.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    if (!std::is_sorted(order.begin(), order.end(), before)) {
-        std::stable_sort(order.begin(), order.end(), before);
+    if (!std::is_sorted(places.begin(), places.end(), placeBefore)) {
+        std::vector<std::size_t> order(definitions_.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return placeBefore(places[a], places[b]); });
         std::vector<Definition> sorted;
         sorted.reserve(order.size());
         for (const std::size_t i : order)

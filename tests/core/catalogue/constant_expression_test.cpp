@@ -98,6 +98,14 @@ TEST(ConstantExpression, DefinesOfTheWindowsHeaders)
         "#define PASTED __MSABI_LONG(0x10)",
         "#define LONGER(x) x ## 0",
         "#define TEN LONGER(1)",
+        // Empty arguments on both sides of ##, as the compiler's preprocessor
+        // reads them: 1 + 2, 4 and 7.
+        "#define EMPTY_PASTES(x) 1 + x ## x ## 2",
+        "#define THREE EMPTY_PASTES()",
+        "#define LEADING(x) x ## x ## 4",
+        "#define FOUR LEADING()",
+        "#define TRAILING(x) 7 ## x ## x",
+        "#define SEVEN TRAILING()",
         "#define S_OK ((HRESULT)0L)",
         "#define WIN32_ZERO HRESULT_FROM_WIN32(0)",
     });
@@ -113,6 +121,9 @@ TEST(ConstantExpression, DefinesOfTheWindowsHeaders)
         {"MAX_NERR", 2999},
         {"PASTED", 0x10},
         {"TEN", 10},
+        {"THREE", 3},
+        {"FOUR", 4},
+        {"SEVEN", 7},
         {"S_OK", 0},
         {"WIN32_ZERO", 0},
     };

@@ -91,11 +91,12 @@ TEST(ExpressionRows, ValuesOverEveryLoadedHeaderInAnyOrder)
 
 TEST(ExpressionRows, PlainNumbersAreNeverEvaluated)
 {
-    for (const char* plain : {" 5", " (5)", " -5L", " _HRESULT_TYPEDEF_(0x8000FFFFL) /* x */",
-                              " ((HRESULT)0x80000000L)", " __MSABI_LONG(1)", " (DWORD)-1 // note", " 0x10 /* unclosed"})
+    for (const char* plain :
+         {" 5", " (5)", " -5L", " _HRESULT_TYPEDEF_(0x8000FFFFL) /* x */", " ((HRESULT)0x80000000L)",
+          " __MSABI_LONG(1)", " (DWORD)-1 // note", " 0x10 /* unclosed", " ((UINT)5)"})
         EXPECT_TRUE(IsPlainNumber(plain)) << plain;
-    for (const char* expression :
-         {" (BASE + 5)", " 1 << 4", " 5 - 1", " -(FOO)", " (USHORT)-1", " 1.5", " \"7\"", " 5 5", " (HRESULT)"})
+    for (const char* expression : {" (BASE + 5)", " 1 << 4", " 5 - 1", " -(FOO)", " (USHORT)-1", " (unsigned char)5",
+                                   " 1.5", " \"7\"", " 5 5", " (HRESULT)"})
         EXPECT_FALSE(IsPlainNumber(expression)) << expression;
 }
 
