@@ -62,19 +62,23 @@ bool ReadLineAt(HANDLE file, std::uint64_t offset, std::string& line)
     return true;
 }
 
-// Where each define of the load is, by the hash of its name: open addressing,
-// so that the table is two numbers a define; along a probe the defines come in
-// load order, so the first match is the first definition.
+// Where each define of the load is, by the hash of its name: open addressing
+// over one array of define numbers; along a probe the defines come in load
+// order, so the first match is the first definition.
 class DefineIndex {
 public:
     template <typename Define>
-    explicit DefineIndex(const std::deque<Define>& defines) : slots(std::bit_ceil(defines.size() * 2 + 2), 0)
+    explicit DefineIndex(const std::deque<Define>& defines)
+        : slots(std::bit_ceil(defines.size() + defines.size() / 4 + 2), 0)
     {
-        for (std::size_t d = 0; d < defines.size(); ++d) {
-            std::size_t at = defines[d].NameHash & (slots.size() - 1);
+        // At most four fifths full: a small table stays in the cache while
+        // every define of a load goes in, and the lookups are few.
+        std::uint32_t number = 0;
+        for (const Define& define : defines) {
+            std::size_t at = define.NameHash & (slots.size() - 1);
             while (slots[at] != 0)
                 at = (at + 1) & (slots.size() - 1);
-            slots[at] = static_cast<std::uint32_t>(d + 1);
+            slots[at] = ++number;
         }
     }
 
