@@ -525,13 +525,15 @@ private:
         }
     }
 
-    bool Binary(Value& v, int level, bool live)
+    // The operators of level lowest and above, by precedence climbing: an
+    // operand takes one call however many levels there are, and each
+    // operator binds to its left.
+    bool Binary(Value& v, int lowest, bool live)
     {
-        if (level > 9)
-            return Unary(v, live);
-        if (!Binary(v, level + 1, live))
+        if (!Unary(v, live))
             return false;
-        for (const Token* t = Peek(); t != nullptr && Level(*t) == level; t = Peek()) {
+        for (const Token* t = Peek(); t != nullptr && Level(*t) >= lowest; t = Peek()) {
+            const int level = Level(*t);
             const std::string_view op = t->text;
             ++at;
             const bool rightLive = live && (op == "&&" ? !v.IsZero() : op == "||" ? v.IsZero() : true);

@@ -63,22 +63,23 @@ bool ReadLineAt(HANDLE file, std::uint64_t offset, std::string& line)
 }
 
 // Where each define of the load is, by the hash of its name: open addressing
-// over one array of define numbers; along a probe the defines come in load
-// order, so the first match is the first definition.
+// over the distinct hashes, each slot leading to a chain of the defines with
+// that hash in load order, so the first match is the first definition. A
+// name defined hundreds of times (INTERFACE, once for each COM interface)
+// then costs one step a definition, not a walk past all the others.
 class DefineIndex {
 public:
     template <typename Define>
     explicit DefineIndex(const std::deque<Define>& defines)
-        : slots(std::bit_ceil(defines.size() + defines.size() / 4 + 2), 0)
+        : slots(std::bit_ceil(defines.size() * 2 + 2)), next(defines.size() + 1, 0)
     {
-        // At most four fifths full: a small table stays in the cache while
-        // every define of a load goes in, and the lookups are few.
-        std::uint32_t number = 0;
-        for (const Define& define : defines) {
-            std::size_t at = define.NameHash & (slots.size() - 1);
-            while (slots[at] != 0)
-                at = (at + 1) & (slots.size() - 1);
-            slots[at] = ++number;
+        // Last define first, each put at the head of its chain.
+        std::uint32_t number = static_cast<std::uint32_t>(defines.size());
+        for (auto define = defines.rbegin(); define != defines.rend(); ++define, --number) {
+            Slot& slot = Find(define->NameHash);
+            slot.Hash = define->NameHash;
+            next[number] = slot.First;
+            slot.First = number;
         }
     }
 
@@ -86,14 +87,31 @@ public:
     // until it returns true.
     template <typename Defines, typename Found> void Each(std::uint32_t hash, const Defines& defines, Found found) const
     {
-        for (std::size_t at = hash & (slots.size() - 1); slots[at] != 0; at = (at + 1) & (slots.size() - 1)) {
-            if (defines[slots[at] - 1].NameHash == hash && found(defines[slots[at] - 1]))
+        for (std::uint32_t number = Find(hash).First; number != 0; number = next[number]) {
+            if (found(defines[number - 1]))
                 return;
         }
     }
 
 private:
-    std::vector<std::uint32_t> slots;
+    struct Slot {
+        std::uint32_t Hash = 0;
+        std::uint32_t First = 0; // 0, or 1 + the first define with the hash
+    };
+
+    // The slot of hash, or the empty one where it would go.
+    template <typename Self> static auto& FindIn(Self& self, std::uint32_t hash)
+    {
+        std::size_t at = hash & (self.slots.size() - 1);
+        while (self.slots[at].First != 0 && self.slots[at].Hash != hash)
+            at = (at + 1) & (self.slots.size() - 1);
+        return self.slots[at];
+    }
+    Slot& Find(std::uint32_t hash) { return FindIn(*this, hash); }
+    const Slot& Find(std::uint32_t hash) const { return FindIn(*this, hash); }
+
+    std::vector<Slot> slots;
+    std::vector<std::uint32_t> next; // by define number: the next with its hash
 };
 
 class OpenHeaders {

@@ -39,6 +39,8 @@ TEST(ConstantExpression, OperatorsAndLiteralsAsTheCompilerComputesThem)
         std::uint32_t Value;
     } cases[] = {
         COMPILED(1 + 2 * 3 - 4 / 2 % 3),
+        COMPILED(100 / 10 / 5 - 4 - 3),
+        COMPILED(1 | 2 ^ 3 & 1 == 4 < 5 << 1 + 2 * 3 || 0 && 1),
         COMPILED((1 + 2) * 3),
         COMPILED(-1),
         COMPILED(~0u >> 4),
