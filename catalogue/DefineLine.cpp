@@ -26,16 +26,10 @@ const std::array<bool, 256>& WordBytes()
     return word;
 }
 
-const char* SkipSpaces(const char* p, const char* end)
+// Passes over spaces, and TABs too where tabs holds.
+const char* SkipBlanks(const char* p, const char* end, bool tabs)
 {
-    while (p < end && *p == ' ')
-        ++p;
-    return p;
-}
-
-const char* SkipSpacesAndTabs(const char* p, const char* end)
-{
-    while (p < end && (*p == ' ' || *p == '\t'))
+    while (p < end && (*p == ' ' || (tabs && *p == '\t')))
         ++p;
     return p;
 }
@@ -45,6 +39,21 @@ const char* SkipSpacesAndTabs(const char* p, const char* end)
 bool IsDefineWord(const char* p)
 {
     return p[0] == 'd' && p[1] == 'e' && p[2] == 'f' && p[3] == 'i' && p[4] == 'n' && p[5] == 'e';
+}
+
+// Where NAME begins on a line  #define NAME ... , with the blanks around
+// '#' and "define" SkipBlanks passes over; null for any other line.
+const char* NameAfterDefine(const char* text, const char* end, bool tabs)
+{
+    const char* p = SkipBlanks(text, end, tabs);
+    if (p == end || *p != '#')
+        return nullptr;
+    // The line is a C text, which a NUL byte ends. No NUL matches a space,
+    // "define" or a prefix, so only the name and the value look out for one.
+    p = SkipBlanks(p + 1, end, tabs);
+    if (end - p < 6 || !IsDefineWord(p))
+        return nullptr;
+    return SkipBlanks(p + 6, end, tabs);
 }
 
 std::string_view MacroNameAt(const char* p, const char* end)
@@ -98,16 +107,7 @@ bool FindNumber(const char* from, const char* to, DWORD& value)
 
 const char* DefineNameStart(const char* text, std::size_t length)
 {
-    const char* end = text + length;
-    const char* p = SkipSpaces(text, end);
-    if (end - p < 7 || *p != '#')
-        return nullptr;
-    // The line is a C text, which a NUL byte ends. No NUL matches a space,
-    // "define" or a prefix, so only the name and the value look out for one.
-    p = SkipSpaces(p + 1, end);
-    if (end - p < 6 || !IsDefineWord(p))
-        return nullptr;
-    return SkipSpaces(p + 6, end);
+    return NameAfterDefine(text, text + length, false);
 }
 
 bool ParseDefineName(const char* nameStart, const char* end, const PrefixSet& prefixes, std::string_view& name)
@@ -151,11 +151,6 @@ std::string_view DefinedMacroName(const char* text, std::size_t length, const ch
         if (const std::string_view name = MacroNameAt(nameStart, end); !name.empty())
             return name;
     }
-    const char* p = SkipSpacesAndTabs(text, end);
-    if (p == end || *p != '#')
-        return {};
-    p = SkipSpacesAndTabs(p + 1, end);
-    if (end - p < 6 || !IsDefineWord(p))
-        return {};
-    return MacroNameAt(SkipSpacesAndTabs(p + 6, end), end);
+    const char* start = NameAfterDefine(text, end, true);
+    return start != nullptr ? MacroNameAt(start, end) : std::string_view();
 }

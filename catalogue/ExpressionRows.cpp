@@ -11,7 +11,6 @@
 
 #include <bit>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -67,11 +66,10 @@ bool ReadLineAt(HANDLE file, std::uint64_t offset, std::string& line)
 // that hash in load order, so the first match is the first definition. A
 // name defined hundreds of times (INTERFACE, once for each COM interface)
 // then costs one step a definition, not a walk past all the others.
-class DefineIndex {
+template <typename Define> class DefineIndex {
 public:
-    template <typename Define>
-    explicit DefineIndex(const std::deque<Define>& defines)
-        : slots(std::bit_ceil(defines.size() * 2 + 2)), next(defines.size() + 1, 0)
+    explicit DefineIndex(const std::deque<Define>& defines_)
+        : defines(defines_), slots(std::bit_ceil(defines.size() * 2 + 2)), next(defines.size() + 1, 0)
     {
         // Last define first, each put at the head of its chain.
         std::uint32_t number = static_cast<std::uint32_t>(defines.size());
@@ -85,7 +83,7 @@ public:
 
     // Calls found(define) for each define whose hash is hash, in load order,
     // until it returns true.
-    template <typename Defines, typename Found> void Each(std::uint32_t hash, const Defines& defines, Found found) const
+    template <typename Found> void Each(std::uint32_t hash, Found found) const
     {
         for (std::uint32_t number = Find(hash).First; number != 0; number = next[number]) {
             if (found(defines[number - 1]))
@@ -110,6 +108,7 @@ private:
     Slot& Find(std::uint32_t hash) { return FindIn(*this, hash); }
     const Slot& Find(std::uint32_t hash) const { return FindIn(*this, hash); }
 
+    const std::deque<Define>& defines;
     std::vector<Slot> slots;
     std::vector<std::uint32_t> next; // by define number: the next with its hash
 };
@@ -199,12 +198,12 @@ void ExpressionRows::Evaluate(CodeTable& table) const
 {
     if (rows.empty())
         return;
-    const DefineIndex index(defines);
+    const DefineIndex<Define> index(defines);
     OpenHeaders files(table);
     std::string line;
     const MacroTable macros([&](std::string_view name) {
         std::optional<MacroDefinition> definition;
-        index.Each(NameHash(name), defines, [&](const Define& define) {
+        index.Each(NameHash(name), [&](const Define& define) {
             const HANDLE file = files.Get(define.Header);
             if (file == INVALID_HANDLE_VALUE || !ReadLineAt(file, define.LineOffset, line))
                 return false;
